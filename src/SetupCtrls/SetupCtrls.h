@@ -1,0 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The reusable components of a card page.
+#pragma once
+
+#include "TBoardImage.h"
