@@ -3,48 +3,25 @@
 #include <QTest>
 #include <QTimer>
 
-#include <cstdio>
-#include <jpeglib.h>
-
 #include "Anchors.h"
 #include "Application.h"
 #include "Colors.h"
+#include "JpegFixture.h"
 #include "JpegImage.h"
 #include "Rounding.h"
 
 namespace {
 
-// A small progressive JPEG of a horizontal grey ramp, written with libjpeg.
+// A horizontal grey ramp.
 QByteArray MakeJpeg(int Width, int Height)
 {
-    jpeg_compress_struct Info;
-    jpeg_error_mgr Error;
-    Info.err = jpeg_std_error(&Error);
-    jpeg_create_compress(&Info);
-    unsigned char* Buffer = nullptr;
-    unsigned long Size = 0;
-    jpeg_mem_dest(&Info, &Buffer, &Size);
-    Info.image_width = JDIMENSION(Width);
-    Info.image_height = JDIMENSION(Height);
-    Info.input_components = 3;
-    Info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&Info);
-    jpeg_set_quality(&Info, 95, TRUE);
-    jpeg_simple_progression(&Info);
-    jpeg_start_compress(&Info, TRUE);
-    std::vector<unsigned char> Row(size_t(Width) * 3);
+    QImage Ramp(Width, Height, QImage::Format_RGB32);
     for (int X = 0; X < Width; ++X)
-        Row[size_t(X) * 3] = Row[size_t(X) * 3 + 1] = Row[size_t(X) * 3 + 2] =
-            static_cast<unsigned char>(X * 255 / (Width - 1));
-    while (Info.next_scanline < Info.image_height) {
-        JSAMPROW Pointer = Row.data();
-        jpeg_write_scanlines(&Info, &Pointer, 1);
-    }
-    jpeg_finish_compress(&Info);
-    jpeg_destroy_compress(&Info);
-    QByteArray Data(reinterpret_cast<const char*>(Buffer), qsizetype(Size));
-    std::free(Buffer);
-    return Data;
+        for (int Y = 0; Y < Height; ++Y) {
+            const int Level = X * 255 / (Width - 1);
+            Ramp.setPixel(X, Y, qRgb(Level, Level, Level));
+        }
+    return EncodeJpeg(Ramp);
 }
 
 // Throws from its event handler, as a faulty handler would.
