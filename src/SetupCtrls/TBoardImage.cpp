@@ -162,8 +162,10 @@ void TBoardImage::CenterInParent()
         return;
     const QSize Outer = ParentOuterSize();
     const QPoint Centred((Outer.width() - width()) / 2, (Outer.height() - height()) / 2);
+    // A move made while the window is being painted would not be repainted, so it is made
+    // right after this paint.
     if (pos() != Centred)
-        move(Centred);
+        QMetaObject::invokeMethod(this, [this, Centred] { move(Centred); }, Qt::QueuedConnection);
 }
 
 void TBoardImage::DrawPicture(QPainter& Painter) const

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+// The real X desktop of an end-to-end test: the program under test, the pointer and the
+// keyboard driven with xdotool, and the screen read back.
+class TDesktop {
+public:
+    TDesktop();
+    ~TDesktop();
+
+    // Starts the Settings program and waits for its maximised "Setup" window.
+    bool StartSettings();
+    QProcess& Program() { return FProgram; }
+    QString MainWindow() const { return FMainWindow; }
+
+    // The id of the first visible window whose title matches Pattern, or empty.
+    static QString WaitForWindow(const QString& Pattern, int TimeoutMs = 10000);
+    static QRect WindowGeometry(const QString& Window);
+    static QStringList WindowState(const QString& Window);
+    static QImage Grab();
+    static bool Xdotool(const QStringList& Arguments, QString* Output = nullptr);
+    static void MovePointer(int X, int Y);
+    static void Click();
+    static void Keys(const QString& Keys);
+    static void Type(const QString& Text);
+
+    // Where the top-left corner of Patch stands on the screen, or (-1, -1).
+    static QPoint Find(const QImage& Screen, const QImage& Patch);
+
+private:
+    QProcess FProgram;
+    QString FMainWindow;
+};
