@@ -87,7 +87,7 @@ void DrawShunt(TLayers& Layers, QPointF PinA, QPointF PinB, QColor Plastic)
         else
             Painter.drawLine(QPointF(Top.left() + 1.5, Middle.y() + Offset), QPointF(Top.right() - 1.5, Middle.y() + Offset));
     }
-    // A soft specular streak along the lit edge.
+    // A soft glossy streak along the lit edge.
     QLinearGradient Gloss(Body.topLeft(), Body.topLeft() + QPointF(0, Body.height()));
     Gloss.setColorAt(0.0, QColor(255, 255, 255, 70));
     Gloss.setColorAt(0.3, QColor(255, 255, 255, 0));

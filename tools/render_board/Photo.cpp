@@ -142,7 +142,7 @@ void AddDust(QImage& Picture, TRandom& Random)
     QPainter Painter(&Picture);
     Painter.setRenderHint(QPainter::Antialiasing);
     Painter.setPen(Qt::NoPen);
-    for (int Speck = 0; Speck < 60; ++Speck) {
+    for (int Mote = 0; Mote < 60; ++Mote) {
         const QPointF Spot(Random.Range(0, Picture.width()), Random.Range(0, Picture.height()));
         Painter.setBrush(QColor(230, 230, 220, 40 + Random.Below(90)));
         Painter.drawEllipse(Spot, Random.Range(0.4, 1.1), Random.Range(0.4, 1.1));

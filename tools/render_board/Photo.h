@@ -16,7 +16,7 @@ void AddMaskSheen(QImage& Board, TRandom& Random);
 void AddGloss(QImage& Picture);
 // Light falling off towards the lower right and the corners.
 void ApplyLightFalloff(QImage& Picture);
-// A few specks of dust caught by the light.
+// A few motes of dust caught by the light.
 void AddDust(QImage& Picture, TRandom& Random);
 // A slight softening as by a real lens, then the sensor's grain.
 void SoftenAndAddGrain(QImage& Picture, TRandom& Random);
