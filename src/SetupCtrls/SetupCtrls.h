@@ -3,3 +3,5 @@
 #pragma once
 
 #include "TBoardImage.h"
+#include "TRadioPanel.h"
+#include "TTwoJumper.h"
