@@ -2,6 +2,8 @@
 // The reusable components of a card page.
 #pragma once
 
+#include "TBoardHighlight.h"
 #include "TBoardImage.h"
+#include "TPopupForm.h"
 #include "TRadioPanel.h"
 #include "TTwoJumper.h"

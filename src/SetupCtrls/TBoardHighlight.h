@@ -9,6 +9,7 @@
 #include "Events.h"
 
 class QAction;
+class QMenu;
 class QMenuBar;
 class TPopupForm;
 class TRadioPanel;
@@ -48,7 +49,7 @@ public:
     const QImage& IdleImage() const { return FIdleImage; }
     const QImage& LitImage() const { return FLitImage; }
     const QImage& ActiveImage() const { return FActiveImage; }
-    TPopupForm* Popup() const { return FPopup; }
+    TPopupForm* Popup() const;
     const QString& PopupCaption() const { return FPopupCaption; }
     const QString& NameStem() const { return FNameStem; }
     QMenuBar* BoardMenu() const { return FBoardMenu; }
@@ -96,7 +97,8 @@ private:
     bool OnBoardImage() const;
     void PrepareImages();
     QImage Background() const;
-    QAction* MenuEntry() const;
+    // The circle's entry, looked up by its title, and the group that holds it.
+    QAction* MenuEntry(QMenu** Group = nullptr) const;
     void Navigate(int Step);
 
     int FTag = 0;

@@ -6,6 +6,7 @@
 #include <QScopeGuard>
 
 #include "Messages.h"
+#include "TBoardHighlight.h"
 
 TBoardImage::TBoardImage(QWidget* Parent) : QWidget(Parent)
 {
@@ -176,6 +177,10 @@ void TBoardImage::DrawPicture(QPainter& Painter) const
 
 void TBoardImage::BoardStart()
 {
+    // As if the user had moved onto the first circle, clicked it and moved away.
     if (!FFirst)
         return;
+    FFirst->MouseEnter(false);
+    FFirst->Click();
+    FFirst->MouseLeave(false);
 }

@@ -12,6 +12,8 @@ namespace {
 // Follows the parent's size changes on behalf of one anchored control. The parent's last
 // known size is kept here because a hidden window reports its resizes only when shown.
 class TAnchorKeeper : public QObject {
+    Q_OBJECT
+
 public:
     TAnchorKeeper(QWidget* Control, TAnchors Anchors)
         : QObject(Control), FControl(Control), FAnchors(Anchors)
@@ -102,3 +104,5 @@ TAnchors Anchors(const QWidget* Control)
     const TAnchorKeeper* Keeper = KeeperOf(Control);
     return Keeper ? Keeper->Anchors() : TAnchors(akLeft | akTop);
 }
+
+#include "Anchors.moc"
