@@ -381,6 +381,9 @@ void TBoardHighlight::OpenPopup()
             return;
 
     FPopup = new TPopupForm(this);
+    // Outer sizes and places count the frame, which the window system reports once the
+    // window exists.
+    FPopup->winId();
     FPinned = false;
 
     int MemoHeight = 58;

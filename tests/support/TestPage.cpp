@@ -65,7 +65,7 @@ TTestPage::TTestPage(bool WithMenu)
     Untitled = MakeCircle(QStringLiteral("Untitled"), QRect(500, 500, 31, 31), QString(),
                           H::htOptions, nullptr);
     Board->SetFirst(Alpha);
-    resize(1000, 760);
+    resize(760, 720);
 }
 
 TRadioPanel* TTestPage::MakePanel(const QString& Name, QRect Bounds, const QStringList& Lines)
