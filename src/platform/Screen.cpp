@@ -19,5 +19,12 @@ int TScreen::Height()
 
 QWidgetList TScreen::Forms()
 {
-    return QApplication::topLevelWidgets();
+    // Menus and tool tips are windows too, but no forms.
+    QWidgetList Forms;
+    for (QWidget* Window : QApplication::topLevelWidgets()) {
+        const Qt::WindowType Type = Window->windowType();
+        if (Type != Qt::Popup && Type != Qt::ToolTip && Type != Qt::Desktop)
+            Forms.append(Window);
+    }
+    return Forms;
 }

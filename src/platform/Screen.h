@@ -8,6 +8,6 @@ class TScreen {
 public:
     static int Width();
     static int Height();
-    // Every top-level window of the program, shown or hidden.
+    // Every form of the program, shown or hidden.
     static QWidgetList Forms();
 };

@@ -65,6 +65,7 @@ TTestPage::TTestPage(bool WithMenu)
     Untitled = MakeCircle(QStringLiteral("Untitled"), QRect(500, 500, 31, 31), QString(),
                           H::htOptions, nullptr);
     Board->SetFirst(Alpha);
+    setWindowTitle(QStringLiteral("Test page"));
     resize(760, 720);
 }
 
