@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+#include "THelpForm.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextBrowser>
+
+#include <algorithm>
+
+#include "Anchors.h"
+#include "Messages.h"
+#include "RtfReader.h"
+#include "Rounding.h"
+#include "Screen.h"
+#include "TBoardImage.h"
+
+THelpForm::THelpForm(QWidget* MainForm, const QString& HelpDocument)
+    : TSupportForm(MainForm),
+      HelpRich(new QTextBrowser(this)),
+      HelpLabel(new QLabel(this)),
+      StartButton(new QPushButton(this))
+{
+    setObjectName(QStringLiteral("HelpForm"));
+    setWindowTitle(QStringLiteral("Instructions for Settings utility"));
+
+    HelpLabel->setObjectName(QStringLiteral("HelpLabel"));
+    HelpLabel->setText(QStringLiteral("How to use this program"));
+    HelpLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    HelpLabel->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+
+    HelpRich->setObjectName(QStringLiteral("HelpRich"));
+    HelpRich->setGeometry(0, 24, 305, 73);
+    HelpRich->setReadOnly(true);
+    HelpRich->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette RichPalette = HelpRich->palette();
+    RichPalette.setColor(QPalette::Base, QColor(221, 221, 221));
+    HelpRich->setPalette(RichPalette);
+    ReadRtf(HelpDocument, HelpRich->document());
+
+    StartButton->setObjectName(QStringLiteral("StartButton"));
+    StartButton->setText(QStringLiteral("Start"));
+    StartButton->setGeometry(0, 105, 173, 25);
+    StartButton->setDefault(true);
+    SetCancelButton(StartButton);
+    setTabOrder(StartButton, HelpRich);
+    StartButton->setFocus();
+    connect(StartButton, &QPushButton::clicked, this, [this] { StartButtonClick(StartButton); });
+
+    // The label lies along the top edge and spans the client width, which is the view's.
+    resize(HelpRich->width(), height());
+    HelpLabel->setGeometry(0, 0, width(), QFontMetrics(HelpLabel->font()).height());
+    FitToControls();
+    resize(width(), height() + 8);
+
+    SetAnchors(HelpLabel, akLeft | akTop | akRight);
+    SetAnchors(HelpRich, akLeft | akTop | akRight | akBottom);
+    StartButton->move((width() - StartButton->width()) / 2, StartButton->y());
+    SetAnchors(StartButton, akBottom);
+
+    resize(ScaledClientSize(size(), QSize(TScreen::Width(), TScreen::Height())));
+}
+
+QSize THelpForm::ScaledClientSize(QSize ClientSize, QSize ScreenSize)
+{
+    const double Scale =
+        std::max(1.0, std::min(ScreenSize.height() / 450.0, ScreenSize.width() / 800.0));
+    return QSize(int(RoundHalfEven(ClientSize.width() * Scale)),
+                 int(RoundHalfEven(ClientSize.height() * Scale)));
+}
+
+void THelpForm::StartButtonClick(QObject*)
+{
+    hide();
+    QWidget* Main = MainForm();
+    if (!Main)
+        return;
+    for (QObject* Child : ClientAreaOf(Main)->children()) {
+        if (auto* Board = qobject_cast<TBoardImage*>(Child)) {
+            TMessageEvent Start(WM_BOARDSTART, 0, 0);
+            QCoreApplication::sendEvent(Board, &Start);
+            return;
+        }
+    }
+}
+
+void THelpForm::setVisible(bool Visible)
+{
+    if (Visible && !FPlaced) {
+        FPlaced = true;
+        CenterOnMainForm();
+    }
+    TSupportForm::setVisible(Visible);
+}
+
+void THelpForm::CenterOnMainForm()
+{
+    const QWidget* Main = MainForm();
+    if (!Main)
+        return;
+    const QRect Outer = Main->frameGeometry();
+    // Not yet shown, the window has no frame of its own; the main window's stands in for it.
+    const QSize Own = size() + Outer.size() - Main->size();
+    move(Outer.left() + (Outer.width() - Own.width()) / 2,
+         Outer.top() + (Outer.height() - Own.height()) / 2);
+}
