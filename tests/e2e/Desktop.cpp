@@ -22,10 +22,15 @@ TDesktop::~TDesktop()
 
 bool TDesktop::StartSettings()
 {
-    FProgram.start(QStringLiteral(SETTINGS_BINARY), {});
+    return Start(QStringLiteral(SETTINGS_BINARY), QStringLiteral("^Setup$"));
+}
+
+bool TDesktop::Start(const QString& Program, const QString& Title)
+{
+    FProgram.start(Program, {});
     if (!FProgram.waitForStarted(10000))
         return false;
-    FMainWindow = WaitForWindow(QStringLiteral("^Setup$"));
+    FMainWindow = WaitForWindow(Title);
     if (FMainWindow.isEmpty())
         return false;
     // Maximising and the first paints settle shortly after the window maps.
@@ -52,6 +57,15 @@ QString TDesktop::WaitForWindow(const QString& Pattern, int TimeoutMs)
         QTest::qWait(100);
     } while (Clock.elapsed() < TimeoutMs);
     return {};
+}
+
+bool TDesktop::WindowShown(const QString& Pattern)
+{
+    QString Output;
+    return Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                    Pattern},
+                   &Output)
+        && !Output.trimmed().isEmpty();
 }
 
 QRect TDesktop::WindowGeometry(const QString& Window)

@@ -16,6 +16,8 @@ public:
 
     // Starts the Settings program and waits for its maximised "Setup" window.
     bool StartSettings();
+    // Starts Program and waits for its maximised window whose title matches Title.
+    bool Start(const QString& Program, const QString& Title);
     QProcess& Program() { return FProgram; }
     QString MainWindow() const { return FMainWindow; }
 
@@ -32,6 +34,8 @@ public:
 
     // Where the top-left corner of Patch stands on the screen, or (-1, -1).
     static QPoint Find(const QImage& Screen, const QImage& Patch);
+    // Whether a visible window's title matches Pattern.
+    static bool WindowShown(const QString& Pattern);
 
 private:
     QProcess FProgram;

@@ -9,19 +9,14 @@
 #include "TBoardImage.h"
 #include "TRadioPanel.h"
 
-namespace {
-
-// A picture with some structure, so that a ring blended into it shows.
-QImage TestPicture()
+QImage TTestPage::Picture()
 {
     QImage Picture(600, 639, QImage::Format_RGB32);
     for (int Y = 0; Y < Picture.height(); ++Y)
         for (int X = 0; X < Picture.width(); ++X)
-            Picture.setPixel(X, Y, qRgb(30 + X % 40, 110 + Y % 50, 50));
+            Picture.setPixel(X, Y, qRgb(30 + X * 200 / 600, 60 + Y * 150 / 639, 40 + (X * Y) % 97));
     return Picture;
 }
-
-} // namespace
 
 TTestPage::TTestPage(bool WithMenu)
 {
@@ -37,7 +32,7 @@ TTestPage::TTestPage(bool WithMenu)
     Board->setObjectName(QStringLiteral("Board"));
     Board->SetAutoSize(false);
     Board->setGeometry(222, 42, 600, 639);
-    Board->Picture()->LoadFromJpeg(EncodeJpeg(TestPicture()));
+    Board->Picture()->LoadFromJpeg(EncodeJpeg(Picture()));
     Board->SetStretch(true);
     Board->SetMenu(Menu);
 

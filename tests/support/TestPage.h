@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QImage>
 #include <QMainWindow>
 
 class QMenuBar;
@@ -13,6 +14,9 @@ class TRadioPanel;
 class TTestPage : public QMainWindow {
 public:
     explicit TTestPage(bool WithMenu = true);
+
+    // The board picture: smooth and without repeats, so that any part of it is found again.
+    static QImage Picture();
 
     QWidget* Client = nullptr;
     QMenuBar* Menu = nullptr;
