@@ -24,6 +24,18 @@ namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
 
+// Names go into the help document as plain text, so RTF's own characters are escaped.
+QString RtfText(const QString& Text)
+{
+    QString Escaped;
+    for (const QChar C : Text) {
+        if (C == u'\\' || C == u'{' || C == u'}')
+            Escaped += u'\\';
+        Escaped += C;
+    }
+    return Escaped;
+}
+
 template <typename T> T* ControlAt(T* const* Place)
 {
     return Place ? *Place : nullptr;
@@ -123,12 +135,13 @@ QString TSetupSupporter::CardName() const
 QString TSetupSupporter::HelpDocument() const
 {
     const QString Series = FbSeries ? QStringLiteral(" Series") : QString();
+    const QString Card = RtfText(CardName());
     QString Document =
         QStringLiteral(R"({\rtf1\ansi\ansicpg1252\deff0\deflang1033{\fonttbl{\f0\fswiss\fprq2\fcharset0 Verdana;}})"
                        R"({\colortbl\red64\green64\blue64;\red255\green255\blue64;\red64\green64\blue255;\red255\green64\blue64;})"
                        R"(\viewkind4\uc1\pard\f0\fs32\cf0)")
         + CrLf + QStringLiteral(R"({\b )");
-    Document += FCompanyName + u' ' + CardName() + Series;
+    Document += RtfText(FCompanyName) + u' ' + Card + Series;
     Document += QStringLiteral(R"( Settings Program}\par\par\fs24)") + CrLf;
     Document += QStringLiteral(
                     "This program will help you configure the option jumpers and settings associated "
@@ -161,8 +174,8 @@ QString TSetupSupporter::HelpDocument() const
                              R"(this setup for each group of options on your device.\par\par)")
             + CrLf;
     if (OnGetCardString)
-        Document += QStringLiteral("To see a list of ") + CardName()
-            + QStringLiteral(" cards installed, click \"Display ") + CardName()
+        Document += QStringLiteral("To see a list of ") + Card
+            + QStringLiteral(" cards installed, click \"Display ") + Card
             + QStringLiteral(R"( Cards Installed" under the File menu.\par\par)") + CrLf;
     Document += u'}';
     return Document;

@@ -113,6 +113,7 @@ private slots:
     void helpDocument_data();
     void helpDocument();
     void rendersHelpDocument();
+    void namesAreTextInHelpDocument();
     void techSupportText();
     void refusedTimerAtStartupIsReported();
     void refusedTimerInTickGoesToErrorHandler();
@@ -415,6 +416,18 @@ void TestSetupSupporter::rendersHelpDocument()
     QCOMPARE(Body.fontPointSize(), 12.0);
     QCOMPARE(Body.fontWeight(), int(QFont::Normal));
     QCOMPARE(Body.foreground().color(), QColor(64, 64, 64));
+}
+
+void TestSetupSupporter::namesAreTextInHelpDocument()
+{
+    TTestMainForm Main;
+    TSetupSupporter Supporter(&Main);
+    Supporter.SetCompanyName(QStringLiteral(R"(V{\b}o)"));
+    Supporter.SetCardNameA(QStringLiteral("KX}"));
+    QVERIFY(Supporter.HelpDocument().contains(QStringLiteral(R"({\b V\{\\b\}o KX\} Series Settings)")));
+    Supporter.CreateWindows();
+    QVERIFY(Supporter.HelpForm()->HelpRich->toPlainText().startsWith(
+        QStringLiteral(R"(V{\b}o KX} Series Settings Program)")));
 }
 
 void TestSetupSupporter::techSupportText()
