@@ -24,9 +24,9 @@ using TCalibEvent = std::function<QString(QObject* Sender, quint8 Channel, bool&
 // controls. They are read at every use, so a control made or replaced later is found; a
 // null place or an empty one is passed over.
 struct TChannelControl {
-    QComboBox** ListRef = nullptr;   // line n shows channel n
+    QComboBox** ListRef = nullptr;     // line n shows channel n
     QPushButton** ButtonRef = nullptr; // becomes a Start button when the run stops
-    QWidget** HideRef = nullptr;     // hidden when a tick begins measuring
+    QWidget** HideRef = nullptr;       // hidden when a tick begins measuring
 };
 
 // The card page's non-visual helper. At the first idle moment it builds what every card
