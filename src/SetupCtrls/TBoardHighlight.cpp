@@ -11,6 +11,7 @@
 #include <cmath>
 #include <typeinfo>
 
+#include "HighlightMenu.h"
 #include "Rounding.h"
 #include "Screen.h"
 #include "TBoardImage.h"
@@ -18,34 +19,6 @@
 #include "TRadioPanel.h"
 
 namespace {
-
-QString GroupCaption(TBoardHighlight::THighlightType Type)
-{
-    switch (Type) {
-    case TBoardHighlight::htOptions:
-        return QStringLiteral("&Options");
-    case TBoardHighlight::htSettings:
-        return QStringLiteral("&Settings");
-    case TBoardHighlight::htCalibration:
-        return QStringLiteral("&Calibration");
-    }
-    return {};
-}
-
-// The captions before which a new group goes, so that the groups stand in the order
-// Settings, Calibration, Options, before Help.
-QStringList CaptionsAfter(TBoardHighlight::THighlightType Type)
-{
-    switch (Type) {
-    case TBoardHighlight::htSettings:
-        return {QStringLiteral("&Calibration"), QStringLiteral("&Options"), QStringLiteral("&Help")};
-    case TBoardHighlight::htCalibration:
-        return {QStringLiteral("&Options"), QStringLiteral("&Help")};
-    case TBoardHighlight::htOptions:
-        return {QStringLiteral("&Help")};
-    }
-    return {};
-}
 
 bool IsAsciiLetter(QChar Char)
 {
@@ -62,16 +35,6 @@ bool IsIdentifierChar(QChar Char)
 bool IsExactly(const QObject* Object, const std::type_info& Type)
 {
     return Object && typeid(*Object) == Type;
-}
-
-// The lowest "<Stem><n>", n from 1, that no component of Owner is named yet.
-QString FreeName(const QObject* Owner, const QString& Stem)
-{
-    for (int Number = 1;; ++Number) {
-        const QString Name = Stem + QString::number(Number);
-        if (!Owner || !Owner->findChild<QObject*>(Name))
-            return Name;
-    }
 }
 
 // The circle whose menu entry this is.
@@ -443,38 +406,18 @@ void TBoardHighlight::PopupClose(QObject*)
 
 void TBoardHighlight::BuildMenuEntry()
 {
-    if (!FBoardMenu)
+    if (!FBoardMenu || HighlightMenu::GroupCaption(FHighlightType).isEmpty())
         return;
-    const QString Caption = GroupCaption(FHighlightType);
-    if (Caption.isEmpty())
-        return;
-    QObject* Owner = FBoardMenu->window();
-    QMenu* Group = nullptr;
-    for (QAction* Item : FBoardMenu->actions())
-        if (Item->text() == Caption && Item->menu()) {
-            Group = Item->menu();
-            break;
-        }
-    if (Group) {
-        for (const QAction* Entry : Group->actions())
-            if (Entry->text() == FTitle)
-                return;
-    } else {
-        Group = new QMenu(Caption, qobject_cast<QWidget*>(Owner));
-        Group->setObjectName(FreeName(Owner, Caption.mid(1)));
-        const QStringList After = CaptionsAfter(FHighlightType);
-        QAction* Before = nullptr;
-        for (QAction* Item : FBoardMenu->actions())
-            if (After.contains(Item->text())) {
-                Before = Item;
-                break;
-            }
-        FBoardMenu->insertMenu(Before, Group);
-    }
+    QMenu* Group = HighlightMenu::FindGroup(FBoardMenu, HighlightMenu::GroupCaption(FHighlightType));
+    if (!Group)
+        Group = HighlightMenu::AddGroup(FBoardMenu, FHighlightType);
+    else if (HighlightMenu::FindEntry(Group, FTitle))
+        return; // made by a circle of the same title and type
     if (FTitle.isEmpty())
         return;
+    QObject* Owner = FBoardMenu->window();
     auto* Entry = new QAction(FTitle, Owner);
-    Entry->setObjectName(FreeName(Owner, FNameStem));
+    Entry->setObjectName(HighlightMenu::FreeName(Owner, FNameStem));
     Entry->setCheckable(true);
     Entry->setProperty(EntryCircle, QVariant::fromValue<QObject*>(this));
     connect(Entry, &QAction::triggered, this, [this, Entry](bool Checked) {
@@ -487,20 +430,7 @@ void TBoardHighlight::BuildMenuEntry()
 
 QAction* TBoardHighlight::MenuEntry(QMenu** Group) const
 {
-    if (!FBoardMenu)
-        return nullptr;
-    const QString Caption = GroupCaption(FHighlightType);
-    for (const QAction* Item : FBoardMenu->actions()) {
-        if (Item->text() != Caption || !Item->menu())
-            continue;
-        for (QAction* Entry : Item->menu()->actions())
-            if (Entry->text() == FTitle) {
-                if (Group)
-                    *Group = Item->menu();
-                return Entry;
-            }
-    }
-    return nullptr;
+    return FBoardMenu ? HighlightMenu::FindEntry(FBoardMenu, FHighlightType, FTitle, Group) : nullptr;
 }
 
 void TBoardHighlight::CheckMenuEntry(bool Checked)
