@@ -342,26 +342,22 @@ void TBoardHighlight::OpenPopup()
     for (const QWidget* Form : TScreen::Forms())
         if (Form->windowTitle() == FPopupCaption && Form->property("Tag").toInt() == int(FHighlightType))
             return;
+    BuildPopup();
+}
 
+void TBoardHighlight::BuildPopup()
+{
     FPopup = new TPopupForm(this);
     // Outer sizes and places count the frame, which the window system reports once the
     // window exists.
     FPopup->winId();
     FPinned = false;
 
-    int MemoHeight = 58;
+    const int MemoHeight = FRadioPanel ? FRadioPanel->MemoHeight() : 58;
     QPoint StoredPosition(0, 0);
     if (FRadioPanel) {
-        MemoHeight = FRadioPanel->MemoHeight();
-        FPopup->OnActivate = FRadioPanel->OnActivate;
-        FPopup->OnDeactivate = FRadioPanel->OnDeactivate;
         StoredPosition = FRadioPanel->pos();
-        FRadioPanel->move(0, 0);
-        FPopup->resize(FRadioPanel->width(), FRadioPanel->height() + MemoHeight + 51);
-        FRadioPanel->setParent(FPopup);
-        FRadioPanel->show();
-        SetAnchors(FRadioPanel, FRadioPanel->FinalAnchors());
-        FRadioPanel->SetInPopup();
+        HandOverPanel(MemoHeight);
     } else {
         FPopup->SetOuterSize(194, 141);
     }
@@ -371,7 +367,33 @@ void TBoardHighlight::OpenPopup()
     FPopup->SetOuterSize(qMax(194, Outer.width()), qMax(122, Outer.height()));
     FPopup->setMinimumSize(FPopup->size());
     FPopup->SetTag(int(FHighlightType));
+    PlacePopup(StoredPosition);
+    FPopup->BuildControls(MemoHeight, FRadioPanel ? FRadioPanel->Lines() : QStringList());
+    FPopup->MoveOntoScreen();
+    FPopup->show();
+    FPopup->raise();
+    FPopup->activateWindow();
+    if (FRadioPanel)
+        FRadioPanel->setFocus(Qt::OtherFocusReason);
+    else
+        FPopup->DoneButton->setFocus(Qt::OtherFocusReason);
+}
 
+void TBoardHighlight::HandOverPanel(int MemoHeight)
+{
+    FPopup->OnActivate = FRadioPanel->OnActivate;
+    FPopup->OnDeactivate = FRadioPanel->OnDeactivate;
+    FRadioPanel->move(0, 0);
+    FPopup->resize(FRadioPanel->width(), FRadioPanel->height() + MemoHeight + 51);
+    FRadioPanel->setParent(FPopup);
+    FRadioPanel->show();
+    SetAnchors(FRadioPanel, FRadioPanel->FinalAnchors());
+    FRadioPanel->SetInPopup();
+}
+
+void TBoardHighlight::PlacePopup(QPoint StoredPosition)
+{
+    // The panel's designed place on the main window, moved as far as the picture has moved.
     const QWidget* Parent = parentWidget();
     if (FRadioPanel && qobject_cast<const TBoardImage*>(Parent)) {
         const auto* Board = static_cast<const TBoardImage*>(Parent);
@@ -382,16 +404,6 @@ void TBoardHighlight::OpenPopup()
     } else if (Parent) {
         FPopup->move(Parent->x(), Parent->y() + Parent->height() + 38);
     }
-
-    FPopup->BuildControls(MemoHeight, FRadioPanel ? FRadioPanel->Lines() : QStringList());
-    FPopup->MoveOntoScreen();
-    FPopup->show();
-    FPopup->raise();
-    FPopup->activateWindow();
-    if (FRadioPanel)
-        FRadioPanel->setFocus(Qt::OtherFocusReason);
-    else
-        FPopup->DoneButton->setFocus(Qt::OtherFocusReason);
 }
 
 void TBoardHighlight::PopupClose(QObject*)

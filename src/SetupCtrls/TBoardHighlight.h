@@ -96,6 +96,10 @@ private:
     QList<TBoardHighlight*> LinkedCircles() const;
     bool OnBoardImage() const;
     void PrepareImages();
+    void BuildPopup();
+    // Moves the option panel into the new popup for the rest of the run.
+    void HandOverPanel(int MemoHeight);
+    void PlacePopup(QPoint StoredPosition);
     QImage Background() const;
     // The circle's entry, looked up by its title, and the group that holds it.
     QAction* MenuEntry(QMenu** Group = nullptr) const;
