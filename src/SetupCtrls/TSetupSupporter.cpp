@@ -300,6 +300,9 @@ void TSetupSupporter::CreateHeaderLabel(QWidget* Main)
     FHeaderLabel->setPalette(Palette);
     FHeaderLabel->setGeometry(0, 0, Client->width(), QFontMetrics(FHeaderLabel->font()).height());
     SetAnchors(FHeaderLabel, akLeft | akTop | akRight);
+    // A label is drawn on the form itself, beneath the form's windowed controls.
+    FHeaderLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    FHeaderLabel->lower();
     FHeaderLabel->show();
 }
 
