@@ -9,6 +9,7 @@
 #include "CardPage.h"
 #include "TBoardHighlight.h"
 #include "TBoardImage.h"
+#include "TPopupForm.h"
 
 using TValues = QVariantMap;
 
@@ -46,6 +47,7 @@ private slots:
     void panelsStayHiddenOnTheShownWindow();
     void referencesResolved();
     void filterBoxesTabInTheirStoredOrder();
+    void popupsEnterTheirPanels();
 };
 
 void TestCardDescription::components_data()
@@ -267,6 +269,29 @@ void TestCardDescription::filterBoxesTabInTheirStoredOrder()
         Visited << QApplication::focusWidget()->objectName();
     }
     QCOMPARE(Visited, Expected);
+}
+
+// Each circle's popup takes its panel over and focuses it, which runs the panel's entry.
+void TestCardDescription::popupsEnterTheirPanels()
+{
+    TMainForm Form;
+    Form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Form));
+
+    Form.BaseHighlight->MouseEnter(false);
+    QVERIFY(Form.BaseHighlight->Popup());
+    QCOMPARE(Form.BasePanel->window(), Form.BaseHighlight->Popup());
+    QTRY_COMPARE(Form.BasePanel->findChildren<TTwoJumper*>().size(), 7);
+
+    Form.IRQHighlight->MouseEnter(false);
+    QTRY_COMPARE(Form.IRQBox->currentText(), QString("None"));
+    QCOMPARE(Form.IRQ10->Tag(), 11);
+
+    Form.FilterHighlight->MouseEnter(false);
+    QTRY_COMPARE(Form.FilterCheck8->property("Tag").toInt(), 8);
+    QTest::mouseClick(Form.FilterCheck8, Qt::LeftButton);
+    QVERIFY(Form.FJ8->Closed());
+    QVERIFY(!Form.FJ0->Closed());
 }
 
 QTEST_MAIN(TestCardDescription)
