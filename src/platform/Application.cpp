@@ -7,6 +7,20 @@
 
 TApplication::TApplication(int& Argc, char** Argv) : QApplication(Argc, Argv)
 {
+    // Card pages name the classic desktop fonts; these stand in with close metrics, so
+    // that texts fit the controls they were laid out for.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
+    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    // The class library's forms default to this font; popups and support windows take it
+    // just as the main window, whose card page gives it explicitly.
+    QFont FormFont(QStringLiteral("MS Sans Serif"));
+    FormFont.setPixelSize(11);
+    setFont(FormFont);
+    // Check boxes were laid out for a 13-pixel box with a narrow gap before the caption.
+    setStyleSheet(QStringLiteral("QCheckBox { spacing: 3px; }"
+                                 " QCheckBox::indicator { width: 13px; height: 13px; }"));
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             &TApplication::Idle);
 }
