@@ -1,0 +1,214 @@
+// SPDX-License-Identifier: MIT
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+#include "Desktop.h"
+#include "JpegImage.h"
+
+namespace {
+
+// The client area of a window on the screen, as the X server reports it.
+QRect ClientArea(const QString& Window)
+{
+    QProcess Info;
+    Info.start(QStringLiteral("xwininfo"), {QStringLiteral("-id"), Window});
+    Info.waitForFinished(5000);
+    const QString Output = QString::fromUtf8(Info.readAllStandardOutput());
+    auto Value = [&Output](const char* Label) {
+        const QRegularExpression Line(QStringLiteral("%1:\\s+(-?\\d+)").arg(QLatin1String(Label)));
+        return Line.match(Output).captured(1).toInt();
+    };
+    return QRect(Value("Absolute upper-left X"), Value("Absolute upper-left Y"), Value("Width"),
+                 Value("Height"));
+}
+
+// A drawn jumper as it shows on the screen: '1' for the maroon shunt, '0' for the grey
+// header, '?' for anything else. Point lies on the body, between the pins.
+QChar JumperState(const QImage& Screen, QPoint Point)
+{
+    const QRgb Colour = Screen.pixel(Point);
+    if (Colour == qRgb(128, 0, 0))
+        return u'1';
+    if (Colour == qRgb(128, 128, 128))
+        return u'0';
+    return u'?';
+}
+
+} // namespace
+
+// The card page with the real pointer and keyboard: every option group follows its
+// controls, read back from the screen.
+class TestCardPage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void baseAddressByKeyboardAndJumper();
+    void irqLevelByJumper();
+    void filterByCheckBox();
+    void upgradeWarningAndBackToTheStart();
+
+private:
+    QString Popup(const char* Caption);
+    void ClickAt(QPoint Point);
+    void Next();
+    QString AddressPattern() const;
+
+    TDesktop FDesktop;
+    QPoint FBoard;
+    QString FPopup;
+    QRect FClient;
+};
+
+void TestCardPage::initTestCase()
+{
+    QVERIFY(FDesktop.StartSettings());
+    // The help window opens by itself shortly after start-up, once; closed, it stays so.
+    const QString Help = TDesktop::WaitForWindow(QStringLiteral("^Instructions for Settings utility$"), 5000);
+    if (!Help.isEmpty()) {
+        TDesktop::Xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), Help});
+        TDesktop::Keys(QStringLiteral("alt+F4"));
+        QTRY_VERIFY(!TDesktop::WindowShown(QStringLiteral("^Instructions for Settings utility$")));
+    }
+    QVERIFY(!TDesktop::WindowShown(QStringLiteral("^Base Address$")));
+
+    QFile Asset(QStringLiteral(BOARD_JPEG));
+    QVERIFY(Asset.open(QIODevice::ReadOnly));
+    const QImage Patch = DecodeJpeg(Asset.readAll()).copy(280, 400, 24, 24);
+    QPoint Found(-1, -1);
+    QTRY_VERIFY_WITH_TIMEOUT((Found = TDesktop::Find(TDesktop::Grab(), Patch)).x() >= 0, 10000);
+    FBoard = Found - QPoint(280, 400);
+}
+
+QString TestCardPage::Popup(const char* Caption)
+{
+    FPopup = TDesktop::WaitForWindow(QStringLiteral("^%1$").arg(QLatin1String(Caption)), 5000);
+    FClient = FPopup.isEmpty() ? QRect() : ClientArea(FPopup);
+    return FPopup;
+}
+
+// Point in the popup's client area.
+void TestCardPage::ClickAt(QPoint Point)
+{
+    TDesktop::MovePointer(FClient.x() + Point.x(), FClient.y() + Point.y());
+    TDesktop::Click();
+}
+
+void TestCardPage::Next()
+{
+    ClickAt({(FClient.width() - 58) / 2 + 29, FClient.height() - 44 + 12});
+}
+
+// Address bits 3 to 9 as drawn, jumpers at Left 96, Top 16 × bit − 16.
+QString TestCardPage::AddressPattern() const
+{
+    const QImage Screen = TDesktop::Grab();
+    QString Pattern;
+    for (int Bit = 3; Bit <= 9; ++Bit)
+        Pattern += JumperState(Screen, FClient.topLeft() + QPoint(96 + 17, 16 * Bit - 16 + 9));
+    return Pattern;
+}
+
+void TestCardPage::baseAddressByKeyboardAndJumper()
+{
+    TDesktop::MovePointer(FBoard.x() + 176 + 23, FBoard.y() + 57 + 74);
+    QVERIFY(!Popup("Base Address").isEmpty());
+    TDesktop::Click();
+    QTRY_COMPARE(AddressPattern(), QString("1111100"));
+
+    // Overtype the "3" of "300": only the bit 9 jumper stays open.
+    ClickAt({24 + 8, 60 + 10});
+    TDesktop::Keys(QStringLiteral("Home"));
+    TDesktop::Keys(QStringLiteral("shift+Right"));
+    TDesktop::Type(QStringLiteral("2"));
+    QTRY_COMPARE(AddressPattern(), QString("1111110"));
+    // "g" is discarded and "c" read as C: 200C masks to 8. Emptying the edit keeps the
+    // jumpers; "2" alone masks to 0.
+    TDesktop::Keys(QStringLiteral("End"));
+    TDesktop::Type(QStringLiteral("gc"));
+    QTRY_COMPARE(AddressPattern(), QString("0111111"));
+    TDesktop::Keys(QStringLiteral("BackSpace"));
+    QTest::qWait(300);
+    QCOMPARE(AddressPattern(), QString("0111111"));
+    TDesktop::Type(QStringLiteral("2"));
+    QTRY_COMPARE(AddressPattern(), QString("1111111"));
+
+    // Opening the bit 9 and bit 5 jumpers gives 220; Delete at the front leaves 20, and a
+    // 3 typed there makes 320.
+    ClickAt({96 + 17, 128 + 9});
+    ClickAt({96 + 17, 64 + 9});
+    QTRY_COMPARE(AddressPattern(), QString("1101110"));
+    TDesktop::Keys(QStringLiteral("Home"));
+    TDesktop::Keys(QStringLiteral("Delete"));
+    QTRY_COMPARE(AddressPattern(), QString("1101111"));
+    TDesktop::Type(QStringLiteral("3"));
+    QTRY_COMPARE(AddressPattern(), QString("1101100"));
+}
+
+void TestCardPage::irqLevelByJumper()
+{
+    Next();
+    QTRY_VERIFY(!TDesktop::WindowShown(QStringLiteral("^Base Address$")));
+    QVERIFY(!Popup("IRQ Level").isEmpty());
+    const QList<int> Tops{6, 24, 42, 60, 78, 96, 114, 132, 150, 168, 186};
+    auto Pattern = [this, &Tops] {
+        const QImage Screen = TDesktop::Grab();
+        QString Result;
+        for (int Top : Tops)
+            Result += JumperState(Screen, FClient.topLeft() + QPoint(24 + 17, Top + 9));
+        return Result;
+    };
+    QTRY_COMPARE(Pattern(), QString("00000000000"));
+    // The jumper beside the label "9" is the sixth from the top.
+    ClickAt({24 + 17, 96 + 9});
+    QTRY_COMPARE(Pattern(), QString("00000100000"));
+    ClickAt({24 + 17, 6 + 9});
+    QTRY_COMPARE(Pattern(), QString("10000000000"));
+}
+
+void TestCardPage::filterByCheckBox()
+{
+    Next();
+    QVERIFY(!Popup("Manual Filter Selection").isEmpty());
+    const QList<int> Lefts{480, 462, 444, 426, 408, 390, 372, 354, 298, 280, 262, 244, 226, 208, 190, 172};
+    auto Pattern = [this, &Lefts] {
+        const QImage Screen = TDesktop::Grab();
+        QString Result;
+        for (int Left : Lefts)
+            Result += JumperState(Screen, FClient.topLeft() + QPoint(Left + 9, 56 + 16));
+        return Result;
+    };
+    QTRY_COMPARE(Pattern(), QString("0000000000000000"));
+    // "Filter 8" heads the second column.
+    ClickAt({80 + 6, 16 + 8});
+    QTRY_COMPARE(Pattern(), QString("0000000010000000"));
+    // The Tab key goes from "Filter 9" to "Filter 11", whose jumper closes.
+    for (const char* Key : {"Tab", "Tab", "space"})
+        TDesktop::Keys(QLatin1String(Key));
+    QTRY_COMPARE(Pattern(), QString("0000000010010000"));
+    ClickAt({172 + 9, 56 + 16});
+    QTRY_COMPARE(Pattern(), QString("0000000010010001"));
+}
+
+void TestCardPage::upgradeWarningAndBackToTheStart()
+{
+    Next();
+    QVERIFY(!Popup("Upgrade Connector").isEmpty());
+    auto RedPixels = [this] {
+        const QImage Warning = TDesktop::Grab().copy(FClient.x() + 56, FClient.y() + 24, 72, 20);
+        int Count = 0;
+        for (int Y = 0; Y < Warning.height(); ++Y)
+            for (int X = 0; X < Warning.width(); ++X)
+                Count += Warning.pixel(X, Y) == qRgb(255, 0, 0);
+        return Count;
+    };
+    QTRY_VERIFY(RedPixels() > 40);
+
+    Next();
+    QVERIFY(!Popup("Base Address").isEmpty());
+    QTRY_COMPARE(AddressPattern(), QString("1101100"));
+}
+
+QTEST_MAIN(TestCardPage)
+#include "tst_cardpage.moc"
