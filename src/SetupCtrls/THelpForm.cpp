@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTextCursor>
 
 #include <algorithm>
 
@@ -37,6 +38,8 @@ THelpForm::THelpForm(QWidget* MainForm, const QString& HelpDocument)
     RichPalette.setColor(QPalette::Base, QColor(221, 221, 221));
     HelpRich->setPalette(RichPalette);
     ReadRtf(HelpDocument, HelpRich->document());
+    // Filling the document carried the view's cursor to its end; the reader starts at the top.
+    HelpRich->moveCursor(QTextCursor::Start);
 
     StartButton->setObjectName(QStringLiteral("StartButton"));
     StartButton->setText(QStringLiteral("Start"));

@@ -8,6 +8,9 @@
 #include <initializer_list>
 #include <optional>
 
+#include "Application.h"
+#include "TSetupSupporter.h"
+
 namespace {
 
 // The card decodes address bits 3 to 9.
@@ -119,12 +122,45 @@ TMainForm::TMainForm(QWidget* Parent) : QMainWindow(Parent)
         IRQBoxChange(IRQBox);
     });
 
+    SetSup = new TSetupSupporter(this);
+    SetSup->setObjectName(QStringLiteral("SetSup"));
+    SetSup->SetCompanyName(QStringLiteral("Vellor"));
+    SetSup->SetCardNameA(QStringLiteral("KX-2400"));
+    SetSup->SetCardNameB(QStringLiteral("KX-2450"));
+    SetSup->SetCallHow(QStringLiteral("between 9 am and 4 pm local time at 1-555-0100"));
+    SetSup->SetChannels(0);
+    SetSup->SetChangeButtons(true);
+
     connect(Exit2, &QAction::triggered, this, [this] { Exit2Click(Exit2); });
+    connect(Howtousethisprogram1, &QAction::triggered, this,
+            [this] { Howtousethisprogram1Click(Howtousethisprogram1); });
+    connect(TechnicalSupport1, &QAction::triggered, this,
+            [this] { TechnicalSupport1Click(TechnicalSupport1); });
+
+    FormCreate(this);
+}
+
+void TMainForm::FormCreate(QObject*)
+{
+    if (TApplication* Application = TApplication::Instance())
+        Application->OnIdle = std::bind_front(&TSetupSupporter::ApplicationIdle, SetSup);
 }
 
 void TMainForm::Exit2Click(QObject*)
 {
     close();
+}
+
+void TMainForm::Howtousethisprogram1Click(QObject*)
+{
+    if (THelpForm* Help = SetSup->HelpForm())
+        Help->show();
+}
+
+void TMainForm::TechnicalSupport1Click(QObject*)
+{
+    if (TTechForm* Tech = SetSup->TechForm())
+        Tech->show();
 }
 
 // Each typed character goes through BaseEditKeyPress, which passes, replaces or discards it.

@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QLabel;
+class TSetupSupporter;
 class TTwoJumper;
 
 // The main window of the card page: its components come from the card page description;
@@ -18,7 +19,15 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
 public:
     explicit TMainForm(QWidget* Parent = nullptr);
 
+    // Not a widget, so made here with the values the card page stores for it.
+    TSetupSupporter* SetSup = nullptr;
+
+    // Hooks the application's idle event to the supporter, which then does its start-up work.
+    void FormCreate(QObject* Sender);
     void Exit2Click(QObject* Sender);
+    // The supporter's windows exist from its start-up work on; until then nothing is shown.
+    void Howtousethisprogram1Click(QObject* Sender);
+    void TechnicalSupport1Click(QObject* Sender);
 
     // Base address: BaseEdit and seven address jumpers made on the panel's first entry.
     void BasePanelEnter(QObject* Sender);

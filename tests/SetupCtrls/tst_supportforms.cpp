@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -53,6 +54,7 @@ private slots:
     void scaledClientSize_data();
     void scaledClientSize();
     void helpFormControlsFollowResize();
+    void helpFormOpensAtTheTopOfItsText();
     void helpFormOpensCentredOnMainForm();
     void startSendsBoardStart_data();
     void startSendsBoardStart();
@@ -122,6 +124,19 @@ void TestSupportForms::helpFormControlsFollowResize()
     // The button keeps its size, its distance to the bottom and its centre's fraction.
     QCOMPARE(Help.StartButton->geometry(), QRect(108, 144, 173, 25));
     QCOMPARE(Help.HelpLabel->width(), 390);
+}
+
+void TestSupportForms::helpFormOpensAtTheTopOfItsText()
+{
+    TTestMainForm Main;
+    QString Long = QStringLiteral(R"({\rtf1 Heading\par )");
+    for (int Line = 0; Line < 30; ++Line)
+        Long += QStringLiteral("Line %1\\par ").arg(Line);
+    THelpForm Help(&Main, Long + QLatin1Char('}'));
+    Help.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Help));
+    QVERIFY(Help.HelpRich->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(Help.HelpRich->verticalScrollBar()->value(), 0);
 }
 
 void TestSupportForms::helpFormOpensCentredOnMainForm()
