@@ -271,7 +271,7 @@ void TBoardHighlight::MouseLeave(bool Relayed)
     if (!FOpen)
         return;
     if (FPopup && !FPinned) {
-        if (FPopup->frameGeometry().contains(QCursor::pos())) {
+        if (FPopup->OuterRect().contains(QCursor::pos())) {
             FPopup->CloseOnLeave = true;
             PinPopup();
         } else {
@@ -348,9 +348,6 @@ void TBoardHighlight::OpenPopup()
 void TBoardHighlight::BuildPopup()
 {
     FPopup = new TPopupForm(this);
-    // Outer sizes and places count the frame, which the window system reports once the
-    // window exists.
-    FPopup->winId();
     FPinned = false;
 
     const int MemoHeight = FRadioPanel ? FRadioPanel->MemoHeight() : 58;
@@ -358,19 +355,28 @@ void TBoardHighlight::BuildPopup()
     if (FRadioPanel) {
         StoredPosition = FRadioPanel->pos();
         HandOverPanel(MemoHeight);
-    } else {
-        FPopup->SetOuterSize(194, 141);
     }
+    // With a panel the client area follows the panel, otherwise the outer size is fixed;
+    // either way the outer size is at least 194 x 122 and the user may not shrink it.
+    const QSize Client = FPopup->size();
+    const auto SizeByRules = [this, Client] {
+        const QSize Outer = FRadioPanel ? Client + FPopup->FrameExtra() : QSize(194, 141);
+        FPopup->setMinimumSize(0, 0);
+        FPopup->SetOuterSize(Outer.expandedTo(QSize(194, 122)));
+        FPopup->setMinimumSize(FPopup->size());
+    };
+    SizeByRules();
 
     FPopup->setWindowTitle(FPopupCaption);
-    const QSize Outer = FPopup->frameGeometry().size();
-    FPopup->SetOuterSize(qMax(194, Outer.width()), qMax(122, Outer.height()));
-    FPopup->setMinimumSize(FPopup->size());
     FPopup->SetTag(int(FHighlightType));
     PlacePopup(StoredPosition);
     FPopup->BuildControls(MemoHeight, FRadioPanel ? FRadioPanel->Lines() : QStringList());
     FPopup->MoveOntoScreen();
     FPopup->show();
+    FPopup->ApplyFrameRule([this, SizeByRules] {
+        SizeByRules();
+        FPopup->MoveOntoScreen();
+    });
     FPopup->raise();
     FPopup->activateWindow();
     if (FRadioPanel)

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QWindow>
 
 #include "Anchors.h"
 #include "Screen.h"
@@ -16,15 +17,25 @@ TPopupForm::TPopupForm(TBoardHighlight* Circle)
 {
 }
 
+// Asked of the window itself: the widget learns of a new frame only with a later event.
 QSize TPopupForm::FrameExtra() const
 {
-    return frameGeometry().size() - size();
+    const QWindow* Handle = windowHandle();
+    if (!Handle)
+        return QSize(0, 0);
+    const QMargins Frame = Handle->frameMargins();
+    return QSize(Frame.left() + Frame.right(), Frame.top() + Frame.bottom());
 }
 
-void TPopupForm::SetOuterSize(int Width, int Height)
+QRect TPopupForm::OuterRect() const
 {
-    const QSize Extra = FrameExtra();
-    resize(Width - Extra.width(), Height - Extra.height());
+    const QWindow* Handle = windowHandle();
+    return Handle && isVisible() ? Handle->frameGeometry() : frameGeometry();
+}
+
+void TPopupForm::SetOuterSize(QSize Outer)
+{
+    resize(Outer - FrameExtra());
 }
 
 void TPopupForm::BuildControls(int MemoHeight, const QStringList& Lines)
@@ -65,7 +76,7 @@ void TPopupForm::BuildControls(int MemoHeight, const QStringList& Lines)
 
 void TPopupForm::MoveOntoScreen()
 {
-    const QRect Outer = frameGeometry();
+    const QRect Outer = OuterRect();
     int Left = Outer.left(), Top = Outer.top();
     if (Left < 0)
         Left = 0;
@@ -78,8 +89,21 @@ void TPopupForm::MoveOntoScreen()
     move(Left, Top);
 }
 
+void TPopupForm::ApplyFrameRule(std::function<void()> Rule)
+{
+    Rule();
+    if (FrameExtra().isNull())
+        FFrameRule = std::move(Rule);
+}
+
 bool TPopupForm::event(QEvent* Event)
 {
+    if (FFrameRule && (Event->type() == QEvent::Move || Event->type() == QEvent::Resize)
+        && !FrameExtra().isNull()) {
+        const std::function<void()> Rule = std::move(FFrameRule);
+        FFrameRule = nullptr;
+        Rule();
+    }
     // Activation switches the circles' looks; it restores no focus of its own accord.
     if (Event->type() == QEvent::WindowActivate || Event->type() == QEvent::WindowDeactivate) {
         const bool Active = Event->type() == QEvent::WindowActivate;
@@ -99,7 +123,7 @@ void TPopupForm::closeEvent(QCloseEvent* Event)
 
 void TPopupForm::leaveEvent(QEvent* Event)
 {
-    if (CloseOnLeave && !frameGeometry().contains(QCursor::pos()))
+    if (CloseOnLeave && !OuterRect().contains(QCursor::pos()))
         close();
     QWidget::leaveEvent(Event);
 }

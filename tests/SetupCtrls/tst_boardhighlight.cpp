@@ -240,7 +240,7 @@ void TestBoardHighlight::leavingToPhotographCloses()
     Page.Alpha->MouseEnter(false);
     TPopupForm* Popup = Page.Alpha->Popup();
     QVERIFY(Popup && Popup->isVisible());
-    QCursor::setPos(Popup->frameGeometry().bottomRight() + QPoint(40, 40));
+    QCursor::setPos(Popup->OuterRect().bottomRight() + QPoint(40, 40));
     Page.Alpha->MouseLeave(false);
     QVERIFY(!Popup->isVisible());
     QVERIFY(!Page.Alpha->Open());
@@ -253,7 +253,7 @@ void TestBoardHighlight::leavingIntoPopupPinsUntilPopupIsLeft()
     QVERIFY(QTest::qWaitForWindowExposed(&Page));
     Page.Alpha->MouseEnter(false);
     TPopupForm* Popup = Page.Alpha->Popup();
-    QCursor::setPos(Popup->frameGeometry().center());
+    QCursor::setPos(Popup->OuterRect().center());
     Page.Alpha->MouseLeave(false);
     QVERIFY(Popup->isVisible());
     QVERIFY(Popup->CloseOnLeave);
@@ -263,7 +263,7 @@ void TestBoardHighlight::leavingIntoPopupPinsUntilPopupIsLeft()
     QEvent Leave(QEvent::Leave);
     QApplication::sendEvent(Popup, &Leave);
     QVERIFY(Popup->isVisible());
-    QCursor::setPos(Popup->frameGeometry().topLeft() - QPoint(5, 5));
+    QCursor::setPos(Popup->OuterRect().topLeft() - QPoint(5, 5));
     QApplication::sendEvent(Popup, &Leave);
     QVERIFY(!Popup->isVisible());
     QVERIFY(!Popup->CloseOnLeave);
@@ -283,7 +283,7 @@ void TestBoardHighlight::clickPinsPopup()
     QTest::mouseClick(Page.Beta, Qt::LeftButton);
     QCOMPARE(Clicks, 1);
     QVERIFY(Page.Beta->Pinned());
-    QCursor::setPos(Page.Beta->Popup()->frameGeometry().bottomRight() + QPoint(40, 40));
+    QCursor::setPos(Page.Beta->Popup()->OuterRect().bottomRight() + QPoint(40, 40));
     Page.Beta->MouseLeave(false);
     QVERIFY(Page.Beta->Popup()->isVisible());
 }

@@ -69,7 +69,7 @@ void TestPopupForm::narrowPanelIsWidenedToMinimum()
 {
     Page->Beta->MouseEnter(false);
     TPopupForm* Popup = Page->Beta->Popup();
-    QCOMPARE(Popup->frameGeometry().width(), 194);
+    QCOMPARE(Popup->OuterRect().width(), 194);
     QCOMPARE(Popup->height(), 73 + 58 + 51);
     QCOMPARE(Page->BetaPanel->width(), 169);
     // The buttons and the memo spread over the wider client area.
@@ -81,10 +81,10 @@ void TestPopupForm::popupWithoutPanelBelowBoard()
 {
     Page->Info->MouseEnter(false);
     TPopupForm* Popup = Page->Info->Popup();
-    QCOMPARE(Popup->frameGeometry().size(), QSize(194, 141));
+    QCOMPARE(Popup->OuterRect().size(), QSize(194, 141));
     QCOMPARE(Popup->StatusMemo->toPlainText(), QString());
     const TBoardImage* Board = Page->Board;
-    QCOMPARE(Popup->frameGeometry().topLeft(), QPoint(Board->x(), qMin(Board->y() + Board->height() + 38,
+    QCOMPARE(Popup->OuterRect().topLeft(), QPoint(Board->x(), qMin(Board->y() + Board->height() + 38,
                                                                      TScreen::Height() - 141)));
     QTRY_COMPARE(QApplication::focusWidget(), Popup->DoneButton);
 }
@@ -95,7 +95,7 @@ void TestPopupForm::placedAtPanelsDesignedPlace()
     QTRY_COMPARE(Page->Board->x(), (Page->frameGeometry().width() - 600) / 2);
     Page->Alpha->MouseEnter(false);
     const QPoint Moved = Page->Board->pos() - QPoint(222, 42);
-    QCOMPARE(Page->Alpha->Popup()->frameGeometry().topLeft(), QPoint(702, 24) + Moved);
+    QCOMPARE(Page->Alpha->Popup()->OuterRect().topLeft(), QPoint(702, 24) + Moved);
 }
 
 void TestPopupForm::movedOntoScreen_data()
@@ -114,7 +114,7 @@ void TestPopupForm::movedOntoScreen()
     QFETCH(QString, edge);
     Page->AlphaPanel->move(stored);
     Page->Alpha->MouseEnter(false);
-    const QRect Outer = Page->Alpha->Popup()->frameGeometry();
+    const QRect Outer = Page->Alpha->Popup()->OuterRect();
     if (edge == QLatin1String("right"))
         QCOMPARE(Outer.right() + 1, TScreen::Width());
     else if (edge == QLatin1String("left"))
