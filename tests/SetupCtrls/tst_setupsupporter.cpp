@@ -11,13 +11,14 @@
 
 #include "Application.h"
 #include "Errors.h"
+#include "HelpText.h"
 #include "MessageBoxAnswerer.h"
 #include "TSetupSupporter.h"
 #include "TestMainForm.h"
 
 namespace {
 
-const QString CrLf = QStringLiteral("\r\n");
+using HelpText::CrLf;
 
 // The supporter as the card page of the program stores it.
 void StoreCardPageValues(TSetupSupporter& Supporter)
@@ -29,33 +30,6 @@ void StoreCardPageValues(TSetupSupporter& Supporter)
     Supporter.setProperty("Channels", 0);
     Supporter.setProperty("ChangeButtons", true);
 }
-
-QString HelpHeading(const QString& Heading)
-{
-    return QString(R"({\rtf1\ansi\ansicpg1252\deff0\deflang1033{\fonttbl{\f0\fswiss\fprq2\fcharset0 Verdana;}})"
-                   R"({\colortbl\red64\green64\blue64;\red255\green255\blue64;\red64\green64\blue255;\red255\green64\blue64;})"
-                   R"(\viewkind4\uc1\pard\f0\fs32\cf0)")
-        + CrLf + R"({\b )" + Heading + R"( Settings Program}\par\par\fs24)" + CrLf;
-}
-
-const QString HelpBody =
-    R"(This program will help you configure the option jumpers and settings associated with this product. )"
-    R"(You should have the product in-hand when first using this program.\par\par)" + CrLf
-    + R"({\cf1\fs24\b Yellow circles} provide information on configuring jumpers and switches.\par\par)" + CrLf
-    + R"({\cf2\fs24\b Blue circles} are informational only. They provide information on standard and )"
-      R"(optional features of the product family.\par\par)" + CrLf
-    + R"({\cf3\fs24\b Red circles} handle calibration and types of configuration that require actually )"
-      R"(controlling the hardware device. Run this settings program again once the card is installed. )"
-      R"(Repeat the {\cf1 setup circles} (using the same settings) to configure this program, then perform )"
-      R"(the {\cf3 calibration circles}.\par\par)" + CrLf
-    + R"(Mouse over the highlight circles to see configuration or information popups for {\cf1 setup}, )"
-      R"({\cf2 features}, and {\cf3 calibration}. Click a highlight circle to make its popup remain on-screen. )"
-      R"(You can have all or as many of these popups onscreen at the same time as you desire.\par\par)" + CrLf;
-
-const QString MultiPortNote =
-    R"({\fs32\b Note:} Make sure to set the jumpers for each option group \emdash  the configuration )"
-    R"(options for each port are handled identically; this program only shows the setup once, but you )"
-    R"(need to perform this setup for each group of options on your device.\par\par)" + CrLf;
 
 // Refuses the system timer unless it is allowed some; counts every request.
 class TRefusingSupporter : public TSetupSupporter {
@@ -349,15 +323,15 @@ void TestSetupSupporter::helpDocument_data()
     QTest::addColumn<QString>("expected");
     const QString Close = QStringLiteral("}");
     QTest::newRow("card page") << false << false << true << false
-                               << HelpHeading("Vellor KX-2400 Series") + HelpBody + Close;
+                               << HelpText::Heading("Vellor KX-2400 Series") + HelpText::Body() + Close;
     QTest::newRow("multi-port with listing")
         << true << true << true << false
-        << HelpHeading("Vellor KX-2400 Series") + HelpBody + MultiPortNote
+        << HelpText::Heading("Vellor KX-2400 Series") + HelpText::Body() + HelpText::MultiPortNote()
             + R"(To see a list of KX-2400 cards installed, click "Display KX-2400 Cards Installed" )"
               R"(under the File menu.\par\par)" + CrLf + Close;
     QTest::newRow("listing, name B, no series")
         << false << true << false << true
-        << HelpHeading("Vellor KX-2450") + HelpBody
+        << HelpText::Heading("Vellor KX-2450") + HelpText::Body()
             + R"(To see a list of KX-2450 cards installed, click "Display KX-2450 Cards Installed" )"
               R"(under the File menu.\par\par)" + CrLf + Close;
 }

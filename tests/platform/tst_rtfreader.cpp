@@ -7,35 +7,11 @@
 
 #include <optional>
 
+#include "HelpText.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QString CrLf = QStringLiteral("\r\n");
-
-// The help window's document for a card page with neither several ports nor a card listing.
-QString HelpDocument()
-{
-    return QString(R"({\rtf1\ansi\ansicpg1252\deff0\deflang1033{\fonttbl{\f0\fswiss\fprq2\fcharset0 Verdana;}})"
-                   R"({\colortbl\red64\green64\blue64;\red255\green255\blue64;\red64\green64\blue255;\red255\green64\blue64;})"
-                   R"(\viewkind4\uc1\pard\f0\fs32\cf0)")
-        + CrLf + R"({\b )"
-        + "Vellor KX-2400 Series"
-        + R"( Settings Program}\par\par\fs24)" + CrLf
-        + R"(This program will help you configure the option jumpers and settings associated with this product. )"
-          R"(You should have the product in-hand when first using this program.\par\par)" + CrLf
-        + R"({\cf1\fs24\b Yellow circles} provide information on configuring jumpers and switches.\par\par)" + CrLf
-        + R"({\cf2\fs24\b Blue circles} are informational only. They provide information on standard and )"
-          R"(optional features of the product family.\par\par)" + CrLf
-        + R"({\cf3\fs24\b Red circles} handle calibration and types of configuration that require actually )"
-          R"(controlling the hardware device. Run this settings program again once the card is installed. )"
-        + R"(Repeat the {\cf1 setup circles} (using the same settings) to configure this program, then perform )"
-          R"(the {\cf3 calibration circles}.\par\par)" + CrLf
-        + R"(Mouse over the highlight circles to see configuration or information popups for {\cf1 setup}, )"
-          R"({\cf2 features}, and {\cf3 calibration}. Click a highlight circle to make its popup remain on-screen. )"
-        + R"(You can have all or as many of these popups onscreen at the same time as you desire.\par\par)" + CrLf
-        + "}";
-}
 
 QStringList Blocks(const QTextDocument& Document)
 {
@@ -125,7 +101,7 @@ private slots:
 void TestRtfReader::helpDocumentParagraphs()
 {
     QTextDocument Document;
-    ReadRtf(HelpDocument(), &Document);
+    ReadRtf(HelpText::CardPageDocument(), &Document);
     const QStringList Expected = {
         "Vellor KX-2400 Series Settings Program",
         "",
@@ -173,7 +149,7 @@ void TestRtfReader::helpDocumentFormats_data()
 void TestRtfReader::helpDocumentFormats()
 {
     QTextDocument Document;
-    ReadRtf(HelpDocument(), &Document);
+    ReadRtf(HelpText::CardPageDocument(), &Document);
     CompareFormat(Document);
 }
 
