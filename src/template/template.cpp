@@ -74,6 +74,8 @@ int TagOf(const QObject* Sender) { return Sender ? Sender->property("Tag").toInt
 TMainForm::TMainForm(QWidget* Parent) : QMainWindow(Parent)
 {
     setupUi(this);
+    // A form description's stored position is not applied by uic, only its size.
+    move(390, 173);
 
     // The description was laid out in pixels at 96 dpi; its font is given in pixels too.
     QFont FormFont(QStringLiteral("MS Sans Serif"));
