@@ -9,8 +9,8 @@
 #include <QPushButton>
 
 #include <cmath>
-#include <typeinfo>
 
+#include "ExactClass.h"
 #include "HighlightMenu.h"
 #include "Rounding.h"
 #include "Screen.h"
@@ -30,11 +30,6 @@ bool IsIdentifierChar(QChar Char)
 {
     return IsAsciiLetter(Char) || Char == QLatin1Char('_')
         || (Char >= QLatin1Char('0') && Char <= QLatin1Char('9'));
-}
-
-bool IsExactly(const QObject* Object, const std::type_info& Type)
-{
-    return Object && typeid(*Object) == Type;
 }
 
 // The circle whose menu entry this is.
@@ -98,9 +93,8 @@ void TBoardHighlight::SetRadioPanel(TRadioPanel* Value)
         return;
     if (Value && parentWidget()) {
         for (const QObject* Sibling : parentWidget()->children()) {
-            const auto* Other = static_cast<const TBoardHighlight*>(Sibling);
-            if (Sibling == this || !IsExactly(Sibling, typeid(TBoardHighlight))
-                || Other->FRadioPanel != Value)
+            const auto* Other = ExactCast<TBoardHighlight>(Sibling);
+            if (!Other || Other == this || Other->FRadioPanel != Value)
                 continue;
             if (Other->FTitle != FTitle || Other->FHighlightType != FHighlightType)
                 return;
@@ -173,7 +167,7 @@ QString TBoardHighlight::MakeIdentifier(const QString& Text)
 
 bool TBoardHighlight::OnBoardImage() const
 {
-    return IsExactly(parentWidget(), typeid(TBoardImage));
+    return ExactCast<TBoardImage>(parentWidget()) != nullptr;
 }
 
 QList<TBoardHighlight*> TBoardHighlight::LinkedCircles() const
@@ -182,8 +176,8 @@ QList<TBoardHighlight*> TBoardHighlight::LinkedCircles() const
     if (!OnBoardImage())
         return Linked;
     for (QObject* Sibling : parentWidget()->children()) {
-        auto* Other = static_cast<TBoardHighlight*>(Sibling);
-        if (IsExactly(Sibling, typeid(TBoardHighlight)) && Other->FTitle == FTitle
+        auto* Other = ExactCast<TBoardHighlight>(Sibling);
+        if (Other && Other->FTitle == FTitle
             && Other->FHighlightType == FHighlightType)
             Linked.append(Other);
     }
@@ -459,7 +453,7 @@ void TBoardHighlight::CheckMenuEntry(bool Checked)
 
 void TBoardHighlight::MenuEntryClick(QObject* Sender)
 {
-    const auto* Item = IsExactly(Sender, typeid(QAction)) ? static_cast<QAction*>(Sender) : nullptr;
+    const QAction* Item = ExactCast<QAction>(Sender);
     if (Item && Item->isChecked()) {
         if (FPopup) {
             FPopup->close();

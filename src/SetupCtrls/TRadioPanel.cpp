@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QPainter>
 
-#include <typeinfo>
 
+#include "ExactClass.h"
 #include "TTwoJumper.h"
 
 TRadioPanel::TRadioPanel(QWidget* Parent) : QWidget(Parent)
@@ -63,9 +63,9 @@ void TRadioPanel::SelectJumper(TTwoJumper* Clicked)
     bool Changed = false;
     const QObjectList Children = children();
     for (QObject* Child : Children) {
-        if (typeid(*Child) != typeid(TTwoJumper))
+        TTwoJumper* Jumper = ExactCast<TTwoJumper>(Child);
+        if (!Jumper)
             continue;
-        TTwoJumper* Jumper = static_cast<TTwoJumper*>(Child);
         const bool Closed = Jumper == Clicked;
         Changed = Changed || Jumper->Closed() != Closed;
         Jumper->SetClosed(Closed);

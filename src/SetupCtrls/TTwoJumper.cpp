@@ -6,8 +6,8 @@
 #include <QPainterPath>
 
 #include <algorithm>
-#include <typeinfo>
 
+#include "ExactClass.h"
 #include "Rounding.h"
 #include "TRadioPanel.h"
 
@@ -88,10 +88,7 @@ void TTwoJumper::SetOrientation(TOrientationType Value)
 
 TRadioPanel* TTwoJumper::ParentPanel() const
 {
-    QWidget* Parent = parentWidget();
-    if (Parent && typeid(*Parent) == typeid(TRadioPanel))
-        return static_cast<TRadioPanel*>(Parent);
-    return nullptr;
+    return ExactCast<TRadioPanel>(parentWidget());
 }
 
 void TTwoJumper::mousePressEvent(QMouseEvent* Event)

@@ -15,6 +15,7 @@
 #include "MessageBoxAnswerer.h"
 #include "TSetupSupporter.h"
 #include "TestMainForm.h"
+#include "WaitIdle.h"
 
 namespace {
 
@@ -48,14 +49,6 @@ protected:
         return TSetupSupporter::StartTimer(Interval);
     }
 };
-
-// Runs the event loop so that it really waits, which is when the application goes idle.
-void WaitIdle(int Milliseconds)
-{
-    QEventLoop Loop;
-    QTimer::singleShot(Milliseconds, &Loop, &QEventLoop::quit);
-    Loop.exec();
-}
 
 QTextCharFormat FormatOf(const QTextDocument* Document, const QString& Text)
 {

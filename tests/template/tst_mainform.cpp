@@ -1,23 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The main window's own commands and its hook for the supporter's start-up work.
-#include <QEventLoop>
 #include <QLabel>
 #include <QTest>
-#include <QTimer>
 
 #include "Application.h"
 #include "TSetupSupporter.h"
 #include "template.h"
+#include "WaitIdle.h"
 
 namespace {
-
-// Runs the event loop so that it really waits, which is when the application goes idle.
-void WaitIdle(int Milliseconds)
-{
-    QEventLoop Loop;
-    QTimer::singleShot(Milliseconds, &Loop, &QEventLoop::quit);
-    Loop.exec();
-}
 
 int HelpWindows()
 {
