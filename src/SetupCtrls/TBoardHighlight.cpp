@@ -12,6 +12,7 @@
 
 #include "ExactClass.h"
 #include "HighlightMenu.h"
+#include "Property.h"
 #include "Rounding.h"
 #include "Screen.h"
 #include "TBoardImage.h"
@@ -52,9 +53,8 @@ TPopupForm* TBoardHighlight::Popup() const
 
 void TBoardHighlight::SetHighlightType(THighlightType Value)
 {
-    if (FHighlightType == Value)
+    if (!ChangeProperty(FHighlightType, Value))
         return;
-    FHighlightType = Value;
     switch (Value) {
     case htOptions:
         FRingColor = clBlue;
@@ -80,9 +80,8 @@ void TBoardHighlight::SetHighlightType(THighlightType Value)
 
 void TBoardHighlight::SetTitle(const QString& Value)
 {
-    if (FTitle == Value)
+    if (!ChangeProperty(FTitle, Value))
         return;
-    FTitle = Value;
     FPopupCaption = QString(Value).remove(QLatin1Char('&'));
     FNameStem = MakeIdentifier(Value);
 }
@@ -395,8 +394,7 @@ void TBoardHighlight::PlacePopup(QPoint StoredPosition)
 {
     // The panel's designed place on the main window, moved as far as the picture has moved.
     const QWidget* Parent = parentWidget();
-    if (FRadioPanel && qobject_cast<const TBoardImage*>(Parent)) {
-        const auto* Board = static_cast<const TBoardImage*>(Parent);
+    if (const auto* Board = ExactCast<TBoardImage>(Parent); FRadioPanel && Board) {
         FPopup->move(Board->x() - (Board->DesignLeft() - StoredPosition.x()),
                      Board->y() - (Board->DesignTop() - StoredPosition.y()));
     } else if (FRadioPanel) {
@@ -418,9 +416,10 @@ void TBoardHighlight::PopupClose(QObject*)
 
 void TBoardHighlight::BuildMenuEntry()
 {
-    if (!FBoardMenu || HighlightMenu::GroupCaption(FHighlightType).isEmpty())
+    const QString Caption = HighlightMenu::GroupCaption(FHighlightType);
+    if (!FBoardMenu || Caption.isEmpty())
         return;
-    QMenu* Group = HighlightMenu::FindGroup(FBoardMenu, HighlightMenu::GroupCaption(FHighlightType));
+    QMenu* Group = HighlightMenu::FindGroup(FBoardMenu, Caption);
     if (!Group)
         Group = HighlightMenu::AddGroup(FBoardMenu, FHighlightType);
     else if (HighlightMenu::FindEntry(Group, FTitle))

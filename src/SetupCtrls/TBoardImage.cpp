@@ -6,6 +6,7 @@
 #include <QScopeGuard>
 
 #include "Messages.h"
+#include "Property.h"
 #include "TBoardHighlight.h"
 
 TBoardImage::TBoardImage(QWidget* Parent) : QWidget(Parent)
@@ -16,51 +17,38 @@ TBoardImage::TBoardImage(QWidget* Parent) : QWidget(Parent)
 
 void TBoardImage::SetCenterOnForm(bool Value)
 {
-    if (FCenterOnForm == Value)
-        return;
-    FCenterOnForm = Value;
-    update();
+    if (ChangeProperty(FCenterOnForm, Value))
+        update();
 }
 
 void TBoardImage::SetScale(bool Value)
 {
-    if (FScale == Value)
-        return;
-    FScale = Value;
-    HandlePictureChange();
+    if (ChangeProperty(FScale, Value))
+        HandlePictureChange();
 }
 
 void TBoardImage::SetAutoSize(bool Value)
 {
-    if (FAutoSize == Value)
-        return;
-    FAutoSize = Value;
-    if (FAutoSize)
+    if (ChangeProperty(FAutoSize, Value) && FAutoSize)
         resize(sizeHint());
 }
 
 void TBoardImage::SetCenter(bool Value)
 {
-    if (FCenter == Value)
-        return;
-    FCenter = Value;
-    HandlePictureChange();
+    if (ChangeProperty(FCenter, Value))
+        HandlePictureChange();
 }
 
 void TBoardImage::SetStretch(bool Value)
 {
-    if (FStretch == Value)
-        return;
-    FStretch = Value;
-    HandlePictureChange();
+    if (ChangeProperty(FStretch, Value))
+        HandlePictureChange();
 }
 
 void TBoardImage::SetTransparent(bool Value)
 {
-    if (FTransparent == Value)
-        return;
-    FTransparent = Value;
-    HandlePictureChange();
+    if (ChangeProperty(FTransparent, Value))
+        HandlePictureChange();
 }
 
 QRect TBoardImage::PictureRect() const

@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QPainter>
 
-
 #include "ExactClass.h"
+#include "Property.h"
 #include "TTwoJumper.h"
 
 TRadioPanel::TRadioPanel(QWidget* Parent) : QWidget(Parent)
@@ -16,39 +16,35 @@ TRadioPanel::TRadioPanel(QWidget* Parent) : QWidget(Parent)
             [this](QWidget*, QWidget* Now) { FocusChanged(Now); });
 }
 
-template <typename T> void TRadioPanel::SetField(T& Field, T Value)
-{
-    if (Field == Value)
-        return;
-    Field = Value;
-    update();
-}
-
 void TRadioPanel::SetBevelInner(TBevelCut Value)
 {
-    if (Value >= bvNone && Value <= bvRaised)
-        SetField(FBevelInner, Value);
+    if (Value >= bvNone && Value <= bvRaised && ChangeProperty(FBevelInner, Value))
+        update();
 }
 
 void TRadioPanel::SetBevelOuter(TBevelCut Value)
 {
-    if (Value >= bvNone && Value <= bvRaised)
-        SetField(FBevelOuter, Value);
+    if (Value >= bvNone && Value <= bvRaised && ChangeProperty(FBevelOuter, Value))
+        update();
 }
 
 void TRadioPanel::SetBevelWidth(int Value)
 {
-    if (Value >= 1)
-        SetField(FBevelWidth, Value);
+    if (Value >= 1 && ChangeProperty(FBevelWidth, Value))
+        update();
 }
 
 void TRadioPanel::SetBorderWidth(int Value)
 {
-    if (Value >= 0)
-        SetField(FBorderWidth, Value);
+    if (Value >= 0 && ChangeProperty(FBorderWidth, Value))
+        update();
 }
 
-void TRadioPanel::SetColor(TColor Value) { SetField(FColor, Value); }
+void TRadioPanel::SetColor(TColor Value)
+{
+    if (ChangeProperty(FColor, Value))
+        update();
+}
 
 // Until the popup takes the panel over, the panel keeps its anchors at left and top.
 void TRadioPanel::SetFinalAnchors(TAnchors Value)

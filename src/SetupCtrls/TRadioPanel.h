@@ -74,7 +74,6 @@ protected:
     void paintEvent(QPaintEvent* Event) override;
 
 private:
-    template <typename T> void SetField(T& Field, T Value);
     void FocusChanged(QWidget* Now);
     bool Holds(const QWidget* Widget) const;
     void DrawBevel(QPainter& Painter, QRect& Box, TBevelCut Bevel) const;

@@ -2,7 +2,6 @@
 #include "TSetupSupporter.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,9 +15,7 @@
 #include "Application.h"
 #include "Errors.h"
 #include "LLLVLRWDM.h"
-#include "THelpForm.h"
-#include "TPCIForm.h"
-#include "TTechForm.h"
+#include "Property.h"
 
 namespace {
 
@@ -121,10 +118,8 @@ void TSetupSupporter::CreateWindows()
 
 void TSetupSupporter::SetRunning(bool Value)
 {
-    if (Value == FRunning)
-        return;
-    FRunning = Value;
-    UpdateTimer();
+    if (ChangeProperty(FRunning, Value))
+        UpdateTimer();
 }
 
 QString TSetupSupporter::CardName() const

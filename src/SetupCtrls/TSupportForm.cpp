@@ -2,6 +2,7 @@
 #include "TSupportForm.h"
 
 #include <QMainWindow>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -37,4 +38,25 @@ void TSupportForm::SetCancelButton(QPushButton* Button)
 {
     auto* Escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(Escape, &QShortcut::activated, Button, &QPushButton::click);
+}
+
+QPlainTextEdit* TSupportForm::AddMemo(const QString& Name)
+{
+    auto* Memo = new QPlainTextEdit(this);
+    Memo->setObjectName(Name);
+    Memo->setGeometry(8, 8, 305, 89);
+    Memo->setReadOnly(true);
+    Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return Memo;
+}
+
+QPushButton* TSupportForm::AddCloseButton(int Left, QWidget* Memo)
+{
+    auto* Button = new QPushButton(QStringLiteral("Close"), this);
+    Button->setObjectName(QStringLiteral("CloseButton"));
+    Button->setGeometry(Left, 105, 73, 25);
+    SetCancelButton(Button);
+    setTabOrder(Button, Memo);
+    Button->setFocus();
+    return Button;
 }

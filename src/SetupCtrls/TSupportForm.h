@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+class QPlainTextEdit;
 class QPushButton;
 
 // The common ground of the supporter's small windows: a sizeable stay-on-top window owned
@@ -22,5 +23,9 @@ protected:
     void FitToControls();
     // Esc presses Button.
     void SetCancelButton(QPushButton* Button);
+    // The read-only text at the top left, with its vertical scroll bar always shown.
+    QPlainTextEdit* AddMemo(const QString& Name);
+    // "Close" along the bottom: Esc presses it, it holds the focus and comes before Memo.
+    QPushButton* AddCloseButton(int Left, QWidget* Memo);
     QWidget* MainForm() const { return parentWidget(); }
 };

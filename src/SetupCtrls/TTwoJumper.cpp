@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "ExactClass.h"
+#include "Property.h"
 #include "Rounding.h"
 #include "TRadioPanel.h"
 
@@ -56,23 +57,34 @@ TTwoJumper::TTwoJumper(QWidget* Parent) : QWidget(Parent)
     resize(34, 18);
 }
 
-template <typename T> void TTwoJumper::SetField(T& Field, T Value)
+void TTwoJumper::SetClosed(bool Value)
 {
-    if (Field == Value)
-        return;
-    Field = Value;
-    update();
+    if (ChangeProperty(FClosed, Value))
+        update();
 }
 
-void TTwoJumper::SetClosed(bool Value) { SetField(FClosed, Value); }
-void TTwoJumper::SetBaseColor(TColor Value) { SetField(FBaseColor, Value); }
-void TTwoJumper::SetPinColor(TColor Value) { SetField(FPinColor, Value); }
-void TTwoJumper::SetJumperColor(TColor Value) { SetField(FJumperColor, Value); }
+void TTwoJumper::SetBaseColor(TColor Value)
+{
+    if (ChangeProperty(FBaseColor, Value))
+        update();
+}
+
+void TTwoJumper::SetPinColor(TColor Value)
+{
+    if (ChangeProperty(FPinColor, Value))
+        update();
+}
+
+void TTwoJumper::SetJumperColor(TColor Value)
+{
+    if (ChangeProperty(FJumperColor, Value))
+        update();
+}
 
 void TTwoJumper::SetBorderStyle(TBorderStyle Value)
 {
-    if (Value == bsNone || Value == bsSingle)
-        SetField(FBorderStyle, Value);
+    if ((Value == bsNone || Value == bsSingle) && ChangeProperty(FBorderStyle, Value))
+        update();
 }
 
 void TTwoJumper::SetOrientation(TOrientationType Value)

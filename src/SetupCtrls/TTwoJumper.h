@@ -56,7 +56,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* Event) override;
 
 private:
-    template <typename T> void SetField(T& Field, T Value);
     TRadioPanel* ParentPanel() const;
     void Click();
     bool ExchangePendingSize();

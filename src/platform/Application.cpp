@@ -15,9 +15,7 @@ TApplication::TApplication(int& Argc, char** Argv) : QApplication(Argc, Argv)
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
     // The class library's forms default to this font; popups and support windows take it
     // just as the main window, whose card page gives it explicitly.
-    QFont FormFont(QStringLiteral("MS Sans Serif"));
-    FormFont.setPixelSize(11);
-    setFont(FormFont);
+    setFont(FormFont());
     // Check boxes were laid out for a 13-pixel box with a narrow gap before the caption.
     setStyleSheet(QStringLiteral("QCheckBox { spacing: 3px; }"
                                  " QCheckBox::indicator { width: 13px; height: 13px; }"));
@@ -28,6 +26,13 @@ TApplication::TApplication(int& Argc, char** Argv) : QApplication(Argc, Argv)
 TApplication* TApplication::Instance()
 {
     return qobject_cast<TApplication*>(QCoreApplication::instance());
+}
+
+QFont TApplication::FormFont()
+{
+    QFont Font(QStringLiteral("MS Sans Serif"));
+    Font.setPixelSize(11);
+    return Font;
 }
 
 void TApplication::HandleException(QObject*, const std::exception& Error)

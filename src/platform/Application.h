@@ -17,6 +17,8 @@ public:
     TApplication(int& Argc, char** Argv);
 
     static TApplication* Instance();
+    // The class library's form font: "MS Sans Serif" of 11 pixels.
+    static QFont FormFont();
 
     // Shows the error's text in a message box; the program then goes on.
     void HandleException(QObject* Sender, const std::exception& Error);

@@ -78,9 +78,7 @@ TMainForm::TMainForm(QWidget* Parent) : QMainWindow(Parent)
     move(390, 173);
 
     // The description was laid out in pixels at 96 dpi; its font is given in pixels too.
-    QFont FormFont(QStringLiteral("MS Sans Serif"));
-    FormFont.setPixelSize(11);
-    setFont(FormFont);
+    setFont(TApplication::FormFont());
     SetPixelHeight({Label13, Label6, Label9, Label8, Label7}, 16);
     QPalette ClientPalette = ClientArea->palette();
     ClientPalette.setColor(QPalette::Window, Qt::white);
