@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <QTest>
 
-#include "JpegFixture.h"
+#include "JpegWriter.h"
 #include "Messages.h"
 #include "TBoardImage.h"
 
@@ -12,7 +12,7 @@ QByteArray PlainJpeg(int Width, int Height, QColor Colour = QColor(20, 120, 40))
 {
     QImage Image(Width, Height, QImage::Format_RGB32);
     Image.fill(Colour);
-    return EncodeJpeg(Image);
+    return EncodeProgressiveJpeg(Image, 95);
 }
 
 // Counts the paints that reach the board image.
@@ -219,7 +219,7 @@ void TestBoardImage::rendersRegionOfPicture()
         for (int X = 50; X < 100; ++X)
             Source.setPixel(X, Y, qRgb(200, 0, 0));
     TBoardImage Image;
-    Image.Picture()->LoadFromJpeg(EncodeJpeg(Source, 100));
+    Image.Picture()->LoadFromJpeg(EncodeProgressiveJpeg(Source, 100));
     const QImage Region = Image.RenderRegion(QRect(40, 30, 20, 20));
     QCOMPARE(Region.size(), QSize(20, 20));
     QVERIFY(qBlue(Region.pixel(2, 2)) > 150);   // picture (42, 32)

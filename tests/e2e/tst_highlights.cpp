@@ -2,7 +2,7 @@
 #include <QTest>
 
 #include "Desktop.h"
-#include "JpegFixture.h"
+#include "JpegWriter.h"
 #include "JpegImage.h"
 #include "TestPage.h"
 
@@ -29,7 +29,7 @@ private:
 void TestHighlights::initTestCase()
 {
     QVERIFY(FDesktop.Start(QStringLiteral(HIGHLIGHT_PAGE), QStringLiteral("^Test page$")));
-    const QImage Picture = DecodeJpeg(EncodeJpeg(TTestPage::Picture()));
+    const QImage Picture = DecodeJpeg(EncodeProgressiveJpeg(TTestPage::Picture(), 95));
     const QImage Patch = Picture.copy(540, 580, 24, 24);
     QPoint Found(-1, -1);
     QTRY_VERIFY_WITH_TIMEOUT((Found = TDesktop::Find(TDesktop::Grab(), Patch)).x() >= 0, 10000);

@@ -6,7 +6,7 @@
 #include "Anchors.h"
 #include "Application.h"
 #include "Colors.h"
-#include "JpegFixture.h"
+#include "JpegWriter.h"
 #include "JpegImage.h"
 #include "Rounding.h"
 
@@ -21,7 +21,7 @@ QByteArray MakeJpeg(int Width, int Height)
             const int Level = X * 255 / (Width - 1);
             Ramp.setPixel(X, Y, qRgb(Level, Level, Level));
         }
-    return EncodeJpeg(Ramp);
+    return EncodeProgressiveJpeg(Ramp, 95);
 }
 
 // Throws from its event handler, as a faulty handler would.

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 
-#include "JpegFixture.h"
+#include "JpegWriter.h"
 #include "TBoardHighlight.h"
 #include "TBoardImage.h"
 #include "TRadioPanel.h"
@@ -32,7 +32,7 @@ TTestPage::TTestPage(bool WithMenu)
     Board->setObjectName(QStringLiteral("Board"));
     Board->SetAutoSize(false);
     Board->setGeometry(222, 42, 600, 639);
-    Board->Picture()->LoadFromJpeg(EncodeJpeg(Picture()));
+    Board->Picture()->LoadFromJpeg(EncodeProgressiveJpeg(Picture(), 95));
     Board->SetStretch(true);
     Board->SetMenu(Menu);
 

@@ -4,7 +4,6 @@
 #include "BoardLayout.h"
 #include "Connectors.h"
 #include "Copper.h"
-#include "Metal.h"
 #include "Packages.h"
 #include "Photo.h"
 #include "Silkscreen.h"
@@ -13,11 +12,6 @@ namespace {
 
 const QColor ShuntBlack(22, 22, 24);
 const QColor ShuntBlue(28, 64, 168);
-
-QPointF Cell(QPointF FirstPin, int Column, int Row)
-{
-    return FirstPin + QPointF(Column * Pitch, Row * Pitch);
-}
 
 QPointF OptoAt(int Index)
 {
@@ -43,10 +37,10 @@ void DrawAddressJumpers(TLayers& Layers)
 {
     DrawPinHeader(Layers, Layout::AddressHeader, 2, 7);
     for (int Row = 0; Row < 7; ++Row) {
-        const QPointF Left = Cell(Layout::AddressHeader, 0, Row);
+        const QPointF Left = PinAt(Layout::AddressHeader, 0, Row);
         SilkText(Layers.Board, Left + QPointF(2 * Pitch + 6, 0), QString("A%1").arg(Row + 3), 7.5);
         if (Row + 3 <= 7)
-            DrawShunt(Layers, Left, Cell(Layout::AddressHeader, 1, Row), ShuntBlack);
+            DrawShunt(Layers, Left, PinAt(Layout::AddressHeader, 1, Row), ShuntBlack);
     }
     SilkText(Layers.Board, Layout::AddressHeader + QPointF(Pitch / 2, -17), "ADDR", 7.5);
     SilkOutline(Layers.Board, QRectF(Layout::AddressHeader - QPointF(10.5, 10.5), QSizeF(2 * Pitch + 4, 7 * Pitch + 4)));
@@ -58,7 +52,7 @@ void DrawIrqJumpers(TLayers& Layers)
     DrawPinHeader(Layers, Layout::IrqHeader, 2, 11);
     for (int Row = 0; Row < 11; ++Row)
         SilkTextRight(Layers.Board, Layout::IrqHeader.x() - 13, Layout::IrqHeader.y() + Row * Pitch, Levels[Row], 7.5);
-    DrawShunt(Layers, Cell(Layout::IrqHeader, 0, 2), Cell(Layout::IrqHeader, 1, 2), ShuntBlack);
+    DrawShunt(Layers, PinAt(Layout::IrqHeader, 0, 2), PinAt(Layout::IrqHeader, 1, 2), ShuntBlack);
     SilkText(Layers.Board, Layout::IrqHeader + QPointF(Pitch / 2, -18), "IRQ", 8);
     SilkOutline(Layers.Board, QRectF(Layout::IrqHeader - QPointF(10.5, 10.5), QSizeF(2 * Pitch + 4, 11 * Pitch + 4)));
 }
@@ -68,13 +62,13 @@ void DrawFilterJumpers(TLayers& Layers)
 {
     DrawPinHeader(Layers, Layout::FilterHeader, 16, 2);
     for (int Column = 0; Column < 16; ++Column) {
-        const QPointF Bottom = Cell(Layout::FilterHeader, Column, 1);
+        const QPointF Bottom = PinAt(Layout::FilterHeader, Column, 1);
         SilkText(Layers.Board, Bottom + QPointF(0, 24), QString("IN%1").arg(15 - Column), 7, 90);
         // One filter capacitor per channel, above its jumper.
-        DrawChipPart(Layers, Cell(Layout::FilterHeader, Column, 0) - QPointF(0, 22), true, QColor(168, 128, 86));
+        DrawChipPart(Layers, PinAt(Layout::FilterHeader, Column, 0) - QPointF(0, 22), true, QColor(168, 128, 86));
     }
     for (int Column : {14, 15})
-        DrawShunt(Layers, Cell(Layout::FilterHeader, Column, 0), Cell(Layout::FilterHeader, Column, 1), ShuntBlue);
+        DrawShunt(Layers, PinAt(Layout::FilterHeader, Column, 0), PinAt(Layout::FilterHeader, Column, 1), ShuntBlue);
     SilkText(Layers.Board, Layout::FilterHeader + QPointF(-28, Pitch / 2), "FLT", 8);
     SilkOutline(Layers.Board, QRectF(Layout::FilterHeader - QPointF(10.5, 10.5), QSizeF(16 * Pitch + 4, 2 * Pitch + 4)));
 }

@@ -10,11 +10,6 @@ namespace {
 
 const QColor HeaderBlack(28, 28, 30);
 
-QPointF PinAt(QPointF FirstPin, int Column, int Row)
-{
-    return FirstPin + QPointF(Column * Pitch, Row * Pitch);
-}
-
 // The rectangle covering Columns x Rows pin cells, grown by Margin on every side.
 QRectF CellsRect(QPointF FirstPin, int Columns, int Rows, qreal Margin)
 {

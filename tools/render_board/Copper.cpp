@@ -2,7 +2,6 @@
 #include "Copper.h"
 
 #include "BoardLayout.h"
-#include "Metal.h"
 
 #include <QPainterPath>
 #include <QPolygonF>
@@ -70,7 +69,6 @@ void DrawSolderMask(QPainter& Board)
 
 void DrawCopperTraces(QPainter& Board, TRandom& Random)
 {
-    Board.setRenderHint(QPainter::Antialiasing);
     // Ground pour on the field side, with a clearance gap round the optocoupler rows.
     QPainterPath Pour;
     Pour.addRoundedRect(QRectF(92, 460, 486, 98), 5, 5);

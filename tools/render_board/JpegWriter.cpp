@@ -26,20 +26,10 @@ void SetUpStream(jpeg_compress_struct& Info, int Width, int Height, int Quality)
     Info.image_height = JDIMENSION(Height);
     Info.input_components = 4;
     Info.in_color_space = JCS_EXT_BGRX; // the byte order of QImage::Format_RGB32, 4 bytes a pixel
+    // The defaults are YCbCr with luminance sampled 2 x 2 and a JFIF 1.01 header.
     jpeg_set_defaults(&Info);
-    jpeg_set_colorspace(&Info, JCS_YCbCr);
     jpeg_set_quality(&Info, Quality, TRUE);
-    Info.comp_info[0].h_samp_factor = 2;
-    Info.comp_info[0].v_samp_factor = 2;
-    for (int Chroma = 1; Chroma < 3; ++Chroma) {
-        Info.comp_info[Chroma].h_samp_factor = 1;
-        Info.comp_info[Chroma].v_samp_factor = 1;
-    }
     jpeg_simple_progression(&Info);
-    Info.optimize_coding = TRUE;
-    Info.write_JFIF_header = TRUE;
-    Info.JFIF_major_version = 1;
-    Info.JFIF_minor_version = 1;
     Info.density_unit = 1; // dots per inch
     Info.X_density = 72;
     Info.Y_density = 72;

@@ -40,19 +40,11 @@ void SilkTextRight(QPainter& Painter, qreal Right, qreal Y, const QString& Text,
     SilkText(Painter, QPointF(Right - Metrics.horizontalAdvance(Text) / 2, Y), Text, PixelSize);
 }
 
-void SilkOutline(QPainter& Painter, const QRectF& Rect, bool Notch)
+void SilkOutline(QPainter& Painter, const QRectF& Rect)
 {
     Painter.setPen(QPen(Ink, 1.1));
     Painter.setBrush(Qt::NoBrush);
     Painter.drawRect(Rect);
-    if (Notch)
-        Painter.drawArc(QRectF(Rect.left() - 5, Rect.center().y() - 5, 10, 10), -90 * 16, 180 * 16);
-}
-
-void SilkLine(QPainter& Painter, QPointF From, QPointF To)
-{
-    Painter.setPen(QPen(Ink, 1.3));
-    Painter.drawLine(From, To);
 }
 
 void SilkDot(QPainter& Painter, QPointF Center, qreal Radius)

@@ -12,7 +12,6 @@
 void SilkText(QPainter& Painter, QPointF Center, const QString& Text, qreal PixelSize, qreal Angle = 0);
 // Text right-aligned to Right, vertically centred on Y.
 void SilkTextRight(QPainter& Painter, qreal Right, qreal Y, const QString& Text, qreal PixelSize);
-// A part outline; a half-circle notch on the left side when Notch is set.
-void SilkOutline(QPainter& Painter, const QRectF& Rect, bool Notch = false);
-void SilkLine(QPainter& Painter, QPointF From, QPointF To);
+// A part outline.
+void SilkOutline(QPainter& Painter, const QRectF& Rect);
 void SilkDot(QPainter& Painter, QPointF Center, qreal Radius = 1.6);
