@@ -48,12 +48,8 @@ QString TDesktop::WaitForWindow(const QString& Pattern, int TimeoutMs)
     QElapsedTimer Clock;
     Clock.start();
     do {
-        QString Output;
-        if (Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                     QStringLiteral("--name"), Pattern},
-                    &Output)
-            && !Output.trimmed().isEmpty())
-            return Output.split(QLatin1Char('\n')).first().trimmed();
+        if (const QString Window = FirstVisible(Pattern); !Window.isEmpty())
+            return Window;
         QTest::qWait(100);
     } while (Clock.elapsed() < TimeoutMs);
     return {};
@@ -61,11 +57,17 @@ QString TDesktop::WaitForWindow(const QString& Pattern, int TimeoutMs)
 
 bool TDesktop::WindowShown(const QString& Pattern)
 {
+    return !FirstVisible(Pattern).isEmpty();
+}
+
+QString TDesktop::FirstVisible(const QString& Pattern)
+{
     QString Output;
-    return Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                    Pattern},
-                   &Output)
-        && !Output.trimmed().isEmpty();
+    if (!Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                  Pattern},
+                 &Output))
+        return {};
+    return Output.split(QLatin1Char('\n')).first().trimmed();
 }
 
 QRect TDesktop::WindowGeometry(const QString& Window)
@@ -114,6 +116,18 @@ bool TDesktop::Xdotool(const QStringList& Arguments, QString* Output)
     if (Output)
         *Output = QString::fromUtf8(Tool.readAllStandardOutput());
     return Tool.exitStatus() == QProcess::NormalExit && Tool.exitCode() == 0;
+}
+
+void TDesktop::Activate(const QString& Window)
+{
+    Xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), Window});
+}
+
+void TDesktop::ChooseMenu(const QString& Window, const QString& MenuKey, const QString& ItemKey)
+{
+    Activate(Window);
+    Keys(MenuKey);
+    Keys(ItemKey);
 }
 
 void TDesktop::MovePointer(int X, int Y)

@@ -27,6 +27,10 @@ public:
     static QStringList WindowState(const QString& Window);
     static QImage Grab();
     static bool Xdotool(const QStringList& Arguments, QString* Output = nullptr);
+    // Raises Window and gives it the keyboard.
+    static void Activate(const QString& Window);
+    // Chooses a menu command of Window with its access keys, as "alt+f" then "e".
+    static void ChooseMenu(const QString& Window, const QString& MenuKey, const QString& ItemKey);
     static void MovePointer(int X, int Y);
     static void Click();
     static void Keys(const QString& Keys);
@@ -38,6 +42,8 @@ public:
     static bool WindowShown(const QString& Pattern);
 
 private:
+    static QString FirstVisible(const QString& Pattern);
+
     QProcess FProgram;
     QString FMainWindow;
 };

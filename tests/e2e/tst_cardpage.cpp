@@ -53,6 +53,7 @@ private:
     QString Popup(const char* Caption);
     void ClickAt(QPoint Point);
     void Next();
+    QString JumperPattern(const QList<QPoint>& Points) const;
     QString AddressPattern() const;
 
     TDesktop FDesktop;
@@ -67,7 +68,7 @@ void TestCardPage::initTestCase()
     // The help window opens by itself shortly after start-up, once; closed, it stays so.
     const QString Help = TDesktop::WaitForWindow(QStringLiteral("^Instructions for Settings utility$"), 5000);
     if (!Help.isEmpty()) {
-        TDesktop::Xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), Help});
+        TDesktop::Activate(Help);
         TDesktop::Keys(QStringLiteral("alt+F4"));
         QTRY_VERIFY(!TDesktop::WindowShown(QStringLiteral("^Instructions for Settings utility$")));
     }
@@ -100,14 +101,23 @@ void TestCardPage::Next()
     ClickAt({(FClient.width() - 58) / 2 + 29, FClient.height() - 44 + 12});
 }
 
-// Address bits 3 to 9 as drawn, jumpers at Left 96, Top 16 × bit − 16.
-QString TestCardPage::AddressPattern() const
+// The jumpers at these points of the popup's client area, as the screen shows them now.
+QString TestCardPage::JumperPattern(const QList<QPoint>& Points) const
 {
     const QImage Screen = TDesktop::Grab();
     QString Pattern;
-    for (int Bit = 3; Bit <= 9; ++Bit)
-        Pattern += JumperState(Screen, FClient.topLeft() + QPoint(96 + 17, 16 * Bit - 16 + 9));
+    for (QPoint Point : Points)
+        Pattern += JumperState(Screen, FClient.topLeft() + Point);
     return Pattern;
+}
+
+// Address bits 3 to 9 as drawn, jumpers at Left 96, Top 16 × bit − 16.
+QString TestCardPage::AddressPattern() const
+{
+    QList<QPoint> Points;
+    for (int Bit = 3; Bit <= 9; ++Bit)
+        Points << QPoint(96 + 17, 16 * Bit - 16 + 9);
+    return JumperPattern(Points);
 }
 
 void TestCardPage::baseAddressByKeyboardAndJumper()
@@ -151,14 +161,10 @@ void TestCardPage::irqLevelByJumper()
     Next();
     QTRY_VERIFY(!TDesktop::WindowShown(QStringLiteral("^Base Address$")));
     QVERIFY(!Popup("IRQ Level").isEmpty());
-    const QList<int> Tops{6, 24, 42, 60, 78, 96, 114, 132, 150, 168, 186};
-    auto Pattern = [this, &Tops] {
-        const QImage Screen = TDesktop::Grab();
-        QString Result;
-        for (int Top : Tops)
-            Result += JumperState(Screen, FClient.topLeft() + QPoint(24 + 17, Top + 9));
-        return Result;
-    };
+    QList<QPoint> Points;
+    for (int Top : {6, 24, 42, 60, 78, 96, 114, 132, 150, 168, 186})
+        Points << QPoint(24 + 17, Top + 9);
+    auto Pattern = [this, &Points] { return JumperPattern(Points); };
     QTRY_COMPARE(Pattern(), QString("00000000000"));
     // The jumper beside the label "9" is the sixth from the top.
     ClickAt({24 + 17, 96 + 9});
@@ -171,14 +177,10 @@ void TestCardPage::filterByCheckBox()
 {
     Next();
     QVERIFY(!Popup("Manual Filter Selection").isEmpty());
-    const QList<int> Lefts{480, 462, 444, 426, 408, 390, 372, 354, 298, 280, 262, 244, 226, 208, 190, 172};
-    auto Pattern = [this, &Lefts] {
-        const QImage Screen = TDesktop::Grab();
-        QString Result;
-        for (int Left : Lefts)
-            Result += JumperState(Screen, FClient.topLeft() + QPoint(Left + 9, 56 + 16));
-        return Result;
-    };
+    QList<QPoint> Points;
+    for (int Left : {480, 462, 444, 426, 408, 390, 372, 354, 298, 280, 262, 244, 226, 208, 190, 172})
+        Points << QPoint(Left + 9, 56 + 16);
+    auto Pattern = [this, &Points] { return JumperPattern(Points); };
     QTRY_COMPARE(Pattern(), QString("0000000000000000"));
     // "Filter 8" heads the second column.
     ClickAt({80 + 6, 16 + 8});

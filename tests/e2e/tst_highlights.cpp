@@ -70,9 +70,7 @@ void TestHighlights::clickPins()
     QTest::qWait(500);
     QVERIFY(TDesktop::WindowShown(QStringLiteral("^Alpha$")));
     // Its menu entry is checked now; choosing it closes the popup.
-    TDesktop::Xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), FDesktop.MainWindow()});
-    TDesktop::Keys(QStringLiteral("alt+s"));
-    TDesktop::Keys(QStringLiteral("a"));
+    TDesktop::ChooseMenu(FDesktop.MainWindow(), QStringLiteral("alt+s"), QStringLiteral("a"));
     QTRY_VERIFY(!TDesktop::WindowShown(QStringLiteral("^Alpha$")));
 }
 

@@ -38,10 +38,7 @@ void TestStartup::opensMaximisedWithPhotographAndExits()
                        .arg(PhotoLeft).arg(ExpectedLeft)),
         10000);
 
-    TDesktop::Xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"),
-                       Desktop.MainWindow()});
-    TDesktop::Keys(QStringLiteral("alt+f"));
-    TDesktop::Keys(QStringLiteral("e"));
+    TDesktop::ChooseMenu(Desktop.MainWindow(), QStringLiteral("alt+f"), QStringLiteral("e"));
     QTRY_COMPARE_WITH_TIMEOUT(Desktop.Program().state(), QProcess::NotRunning, 10000);
     QCOMPARE(Desktop.Program().exitStatus(), QProcess::NormalExit);
     QCOMPARE(Desktop.Program().exitCode(), 0);

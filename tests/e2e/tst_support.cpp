@@ -51,7 +51,7 @@ void TestSupport::helpOpensByItselfAndStartsTheTour()
     const QString Help = TDesktop::WaitForWindow(QStringLiteral("^Instructions for Settings utility$"));
     QVERIFY(!Help.isEmpty());
     QVERIFY(!TDesktop::WindowShown(QStringLiteral("^Base Address$")));
-    TDesktop::Xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), Help});
+    TDesktop::Activate(Help);
     TDesktop::Keys(QStringLiteral("Escape"));
     QTRY_VERIFY(!TDesktop::WindowShown(QStringLiteral("^Instructions for Settings utility$")));
     QVERIFY(!TDesktop::WaitForWindow(QStringLiteral("^Base Address$"), 5000).isEmpty());
@@ -64,13 +64,9 @@ void TestSupport::helpOpensByItselfAndStartsTheTour()
 
 void TestSupport::helpMenuReopensHelpAndOpensSupport()
 {
-    TDesktop::Xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), FDesktop.MainWindow()});
-    TDesktop::Keys(QStringLiteral("alt+h"));
-    TDesktop::Keys(QStringLiteral("o"));
+    TDesktop::ChooseMenu(FDesktop.MainWindow(), QStringLiteral("alt+h"), QStringLiteral("o"));
     QVERIFY(!TDesktop::WaitForWindow(QStringLiteral("^Instructions for Settings utility$"), 5000).isEmpty());
-    TDesktop::Xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), FDesktop.MainWindow()});
-    TDesktop::Keys(QStringLiteral("alt+h"));
-    TDesktop::Keys(QStringLiteral("t"));
+    TDesktop::ChooseMenu(FDesktop.MainWindow(), QStringLiteral("alt+h"), QStringLiteral("t"));
     QVERIFY(!TDesktop::WaitForWindow(QStringLiteral("^Technical Support$"), 5000).isEmpty());
 }
 
