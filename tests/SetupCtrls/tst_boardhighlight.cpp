@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "Probes.h"
 #include "TBoardHighlight.h"
 #include "TPopupForm.h"
 #include "TRadioPanel.h"
@@ -221,7 +222,7 @@ void TestBoardHighlight::looksFollowOpenAndActivation()
     Page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&Page));
     QTRY_VERIFY(Page.Alpha->Prepared());
-    const auto Shown = [&] { return Page.Alpha->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    const auto Shown = [&] { return Picture(Page.Alpha); };
     QCOMPARE(Shown(), Page.Alpha->IdleImage());
     QVERIFY(Page.Alpha->IdleImage() != Page.Alpha->LitImage());
     QVERIFY(Page.Alpha->LitImage() != Page.Alpha->ActiveImage());

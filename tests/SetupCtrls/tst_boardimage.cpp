@@ -158,7 +158,7 @@ void TestBoardImage::keepsDesignedPosition()
     Window.resize(1200, 900);
     QWidget Parent(&Window);
     Parent.resize(1000, 800);
-    TCountingBoardImage Image(&Parent);
+    TBoardImage Image(&Parent);
     Image.SetAutoSize(false);
     Image.setGeometry(222, 42, 600, 639);
     Image.Picture()->LoadFromJpeg(PlainJpeg(600, 639));

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "Probes.h"
 #include "TRadioPanel.h"
 #include "TTwoJumper.h"
 
@@ -43,19 +44,9 @@ struct TRadioFixture {
 
     void Record(const QString& Event, QObject* Sender)
     {
-        Events << QString("%1 %2 %3").arg(Event).arg(Jumpers.indexOf(qobject_cast<TTwoJumper*>(Sender))).arg(States());
-    }
-
-    QString States() const
-    {
-        QString Result;
-        for (const TTwoJumper* Jumper : Jumpers)
-            Result += Jumper->Closed() ? '1' : '0';
-        return Result;
+        Events << QString("%1 %2 %3").arg(Event).arg(Jumpers.indexOf(qobject_cast<TTwoJumper*>(Sender))).arg(States(Jumpers));
     }
 };
-
-QImage Picture(QWidget* Widget) { return Widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 // A window with a line edit outside the panel and two inside it, next to a jumper.
 struct TFocusFixture {
@@ -302,7 +293,7 @@ void TestRadioPanel::onlyExactClassesCount()
 
     TRadioFixture Fixture;
     Fixture.Panel.SelectJumper(Fixture.Jumpers[0]);
-    QCOMPARE(Fixture.States(), QString("100"));
+    QCOMPARE(States(Fixture.Jumpers), QString("100"));
     QVERIFY(Fixture.Derived->Closed());
 }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "Probes.h"
 #include "TRadioPanel.h"
 #include "TTwoJumper.h"
 
@@ -24,8 +25,6 @@ struct TPanelFixture {
     TTwoJumper* Jumper = new TTwoJumper(&Panel);
     TPanelFixture() { Panel.SetColor(TColor(0x00996633)); }
 };
-
-QImage Picture(QWidget* Widget) { return Widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 QRgb At(const QImage& Image, int X, int Y) { return Image.pixel(X, Y); }
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "Probes.h"
 #include "TRadioPanel.h"
 #include "TTwoJumper.h"
 #include "template.h"
@@ -41,12 +42,3 @@ struct TCardPage {
         Control->setFocus();
     }
 };
-
-// The states of jumpers as a string, '1' for closed.
-inline QString States(const QList<TTwoJumper*>& Jumpers)
-{
-    QString Result;
-    for (const TTwoJumper* Jumper : Jumpers)
-        Result += Jumper->Closed() ? u'1' : u'0';
-    return Result;
-}
