@@ -154,6 +154,19 @@ void TDesktop::Type(const QString& Text)
     QTest::qWait(300);
 }
 
+QPoint TDesktop::Locate(const QImage& Picture, QPoint PatchAt)
+{
+    const QImage Patch = Picture.copy(QRect(PatchAt, QSize(24, 24)));
+    QElapsedTimer Clock;
+    Clock.start();
+    do {
+        if (const QPoint Found = Find(Grab(), Patch); Found.x() >= 0)
+            return Found - PatchAt;
+        QTest::qWait(100);
+    } while (Clock.elapsed() < 10000);
+    return QPoint(-1, -1);
+}
+
 QPoint TDesktop::Find(const QImage& Screen, const QImage& Patch)
 {
     const QRgb Corner = Patch.pixel(0, 0);

@@ -32,12 +32,16 @@ public:
     // Chooses a menu command of Window with its access keys, as "alt+f" then "e".
     static void ChooseMenu(const QString& Window, const QString& MenuKey, const QString& ItemKey);
     static void MovePointer(int X, int Y);
+    static void MovePointer(QPoint Point) { MovePointer(Point.x(), Point.y()); }
     static void Click();
     static void Keys(const QString& Keys);
     static void Type(const QString& Text);
 
     // Where the top-left corner of Patch stands on the screen, or (-1, -1).
     static QPoint Find(const QImage& Screen, const QImage& Patch);
+    // Where Picture's origin stands on the screen, found by its 24 x 24 patch at PatchAt
+    // within ten seconds, or (-1, -1).
+    static QPoint Locate(const QImage& Picture, QPoint PatchAt);
     // Whether a visible window's title matches Pattern.
     static bool WindowShown(const QString& Pattern);
 

@@ -76,10 +76,8 @@ void TestCardPage::initTestCase()
 
     QFile Asset(QStringLiteral(BOARD_JPEG));
     QVERIFY(Asset.open(QIODevice::ReadOnly));
-    const QImage Patch = DecodeJpeg(Asset.readAll()).copy(280, 400, 24, 24);
-    QPoint Found(-1, -1);
-    QTRY_VERIFY_WITH_TIMEOUT((Found = TDesktop::Find(TDesktop::Grab(), Patch)).x() >= 0, 10000);
-    FBoard = Found - QPoint(280, 400);
+    FBoard = TDesktop::Locate(DecodeJpeg(Asset.readAll()), QPoint(280, 400));
+    QVERIFY(FBoard.x() >= 0);
 }
 
 QString TestCardPage::Popup(const char* Caption)
@@ -92,7 +90,7 @@ QString TestCardPage::Popup(const char* Caption)
 // Point in the popup's client area.
 void TestCardPage::ClickAt(QPoint Point)
 {
-    TDesktop::MovePointer(FClient.x() + Point.x(), FClient.y() + Point.y());
+    TDesktop::MovePointer(FClient.topLeft() + Point);
     TDesktop::Click();
 }
 
@@ -122,7 +120,7 @@ QString TestCardPage::AddressPattern() const
 
 void TestCardPage::baseAddressByKeyboardAndJumper()
 {
-    TDesktop::MovePointer(FBoard.x() + 176 + 23, FBoard.y() + 57 + 74);
+    TDesktop::MovePointer(FBoard + QPoint(176 + 23, 57 + 74));
     QVERIFY(!Popup("Base Address").isEmpty());
     TDesktop::Click();
     QTRY_COMPARE(AddressPattern(), QString("1111100"));

@@ -19,8 +19,8 @@ private slots:
 
 private:
     QPoint OnScreen(QPoint PicturePoint) const { return FBoard + PicturePoint; }
-    void ToPhotograph() const { TDesktop::MovePointer(OnScreen({560, 600}).x(), OnScreen({560, 600}).y()); }
-    void ToAlpha() const { TDesktop::MovePointer(OnScreen({199, 131}).x(), OnScreen({199, 131}).y()); }
+    void ToPhotograph() const { TDesktop::MovePointer(OnScreen({560, 600})); }
+    void ToAlpha() const { TDesktop::MovePointer(OnScreen({199, 131})); }
 
     TDesktop FDesktop;
     QPoint FBoard;
@@ -29,11 +29,9 @@ private:
 void TestHighlights::initTestCase()
 {
     QVERIFY(FDesktop.Start(QStringLiteral(HIGHLIGHT_PAGE), QStringLiteral("^Test page$")));
-    const QImage Picture = DecodeJpeg(EncodeProgressiveJpeg(TTestPage::Picture(), 95));
-    const QImage Patch = Picture.copy(540, 580, 24, 24);
-    QPoint Found(-1, -1);
-    QTRY_VERIFY_WITH_TIMEOUT((Found = TDesktop::Find(TDesktop::Grab(), Patch)).x() >= 0, 10000);
-    FBoard = Found - QPoint(540, 580);
+    FBoard = TDesktop::Locate(DecodeJpeg(EncodeProgressiveJpeg(TTestPage::Picture(), 95)),
+                              QPoint(540, 580));
+    QVERIFY(FBoard.x() >= 0);
 }
 
 void TestHighlights::enteringOpensLeavingCloses()
@@ -52,7 +50,7 @@ void TestHighlights::leavingIntoPopupKeepsItUntilPopupIsLeft()
     const QString Popup = TDesktop::WaitForWindow(QStringLiteral("^Alpha$"), 5000);
     QVERIFY(!Popup.isEmpty());
     const QRect Inside = TDesktop::WindowGeometry(Popup);
-    TDesktop::MovePointer(Inside.center().x(), Inside.center().y());
+    TDesktop::MovePointer(Inside.center());
     QTest::qWait(300);
     QVERIFY(TDesktop::WindowShown(QStringLiteral("^Alpha$")));
     TDesktop::MovePointer(Inside.center().x() + 20, Inside.bottom() - 30);
