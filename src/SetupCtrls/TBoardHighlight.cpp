@@ -10,6 +10,7 @@
 
 #include <cmath>
 
+#include "AsciiChars.h"
 #include "ExactClass.h"
 #include "HighlightMenu.h"
 #include "Property.h"
@@ -21,16 +22,9 @@
 
 namespace {
 
-bool IsAsciiLetter(QChar Char)
-{
-    return (Char >= QLatin1Char('A') && Char <= QLatin1Char('Z'))
-        || (Char >= QLatin1Char('a') && Char <= QLatin1Char('z'));
-}
-
 bool IsIdentifierChar(QChar Char)
 {
-    return IsAsciiLetter(Char) || Char == QLatin1Char('_')
-        || (Char >= QLatin1Char('0') && Char <= QLatin1Char('9'));
+    return IsAsciiLetter(Char) || Char == QLatin1Char('_') || IsAsciiDigit(Char);
 }
 
 // The circle whose menu entry this is.

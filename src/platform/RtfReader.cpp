@@ -15,6 +15,8 @@
 #include <optional>
 #include <vector>
 
+#include "AsciiChars.h"
+
 namespace {
 
 enum class TDestination { Text, FontTable, ColorTable, Skipped };
@@ -61,27 +63,6 @@ constexpr char16_t Cp1252High[32] = {
 QChar Cp1252ToUnicode(int Byte)
 {
     return Byte >= 0x80 && Byte < 0xA0 ? QChar(Cp1252High[Byte - 0x80]) : QChar(Byte);
-}
-
-bool IsAsciiLetter(QChar C)
-{
-    return (C >= u'a' && C <= u'z') || (C >= u'A' && C <= u'Z');
-}
-
-bool IsAsciiDigit(QChar C)
-{
-    return C >= u'0' && C <= u'9';
-}
-
-int HexValue(QChar C)
-{
-    if (IsAsciiDigit(C))
-        return C.unicode() - u'0';
-    if (C >= u'a' && C <= u'f')
-        return C.unicode() - u'a' + 10;
-    if (C >= u'A' && C <= u'F')
-        return C.unicode() - u'A' + 10;
-    return -1;
 }
 
 class TRtfReader {
@@ -247,8 +228,8 @@ void TRtfReader::ReadHexByte()
 {
     int Byte = 0;
     int Digits = 0;
-    while (Digits < 2 && HexValue(Peek()) >= 0) {
-        Byte = Byte * 16 + HexValue(Peek());
+    while (Digits < 2 && HexDigitValue(Peek()) >= 0) {
+        Byte = Byte * 16 + HexDigitValue(Peek());
         ++FPos;
         ++Digits;
     }

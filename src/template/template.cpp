@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "Application.h"
+#include "AsciiChars.h"
 #include "TSetupSupporter.h"
 
 namespace {
@@ -28,18 +29,6 @@ void SetPixelHeight(std::initializer_list<QLabel*> Labels, int Pixels)
     }
 }
 
-int HexDigit(QChar Character)
-{
-    const char16_t Code = Character.unicode();
-    if (Code >= u'0' && Code <= u'9')
-        return Code - u'0';
-    if (Code >= u'A' && Code <= u'F')
-        return Code - u'A' + 10;
-    if (Code >= u'a' && Code <= u'f')
-        return Code - u'a' + 10;
-    return -1;
-}
-
 // One or more hexadecimal digits in 32 bits: reading stops with a failure when the value so
 // far could not take a further digit.
 std::optional<quint32> ReadHex(const QString& Text)
@@ -48,7 +37,7 @@ std::optional<quint32> ReadHex(const QString& Text)
         return std::nullopt;
     quint32 Value = 0;
     for (QChar Character : Text) {
-        const int Digit = HexDigit(Character);
+        const int Digit = HexDigitValue(Character);
         if (Digit < 0 || Value > 0x0FFFFFFF)
             return std::nullopt;
         Value = Value << 4 | quint32(Digit);
@@ -214,7 +203,7 @@ void TMainForm::BaseEditKeyPress(QObject*, char16_t& Key)
 {
     if (Key >= u'a' && Key <= u'f')
         Key = Key - u'a' + u'A';
-    else if (Key != u'\b' && HexDigit(QChar(Key)) < 0)
+    else if (Key != u'\b' && HexDigitValue(QChar(Key)) < 0)
         Key = 0;
 }
 
