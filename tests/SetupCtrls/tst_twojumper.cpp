@@ -26,6 +26,16 @@ struct TPanelFixture {
     TPanelFixture() { Panel.SetColor(TColor(0x00996633)); }
 };
 
+// The panel shown, its jumper counting its clicks.
+struct TClickFixture : TPanelFixture {
+    int Clicks = 0;
+    TClickFixture()
+    {
+        Jumper->OnClick = [this](QObject*) { ++Clicks; };
+        Panel.show();
+    }
+};
+
 QRgb At(const QImage& Image, int X, int Y) { return Image.pixel(X, Y); }
 
 int Count(const QImage& Image, QRgb Colour)
@@ -401,36 +411,30 @@ void TestTwoJumper::clickTogglesBeforeOnClick()
 
 void TestTwoJumper::onlyCompleteLeftClicksCount()
 {
-    TPanelFixture Fixture;
+    TClickFixture Fixture;
     TTwoJumper* Jumper = Fixture.Jumper;
-    Fixture.Panel.show();
     QVERIFY(QTest::qWaitForWindowExposed(&Fixture.Panel));
-    int Clicks = 0;
-    Jumper->OnClick = [&](QObject*) { ++Clicks; };
 
     QTest::mouseClick(Jumper, Qt::RightButton);
     QTest::mousePress(Jumper, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(Jumper, Qt::LeftButton, {}, QPoint(60, 5));
-    QCOMPARE(Clicks, 0);
+    QCOMPARE(Fixture.Clicks, 0);
     QCOMPARE(Jumper->Closed(), false);
     QCOMPARE(QApplication::focusWidget(), nullptr);
 }
 
 void TestTwoJumper::doubleClickTogglesOnce()
 {
-    TPanelFixture Fixture;
+    TClickFixture Fixture;
     TTwoJumper* Jumper = Fixture.Jumper;
-    Fixture.Panel.show();
     QVERIFY(QTest::qWaitForWindowExposed(&Fixture.Panel));
-    int Clicks = 0;
-    Jumper->OnClick = [&](QObject*) { ++Clicks; };
 
     // Through the window, so that the toolkit itself turns the second press into a double click.
     QWindow* Window = Fixture.Panel.windowHandle();
     const QPoint Centre = Jumper->geometry().center();
     QTest::mouseDClick(Window, Qt::LeftButton, {}, Centre);
     QTest::mouseRelease(Window, Qt::LeftButton, {}, Centre);
-    QCOMPARE(Clicks, 1);
+    QCOMPARE(Fixture.Clicks, 1);
     QCOMPARE(Jumper->Closed(), true);
 }
 
