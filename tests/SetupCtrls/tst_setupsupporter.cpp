@@ -320,13 +320,11 @@ void TestSetupSupporter::helpDocument_data()
     QTest::newRow("multi-port with listing")
         << true << true << true << false
         << HelpText::Heading("Vellor KX-2400 Series") + HelpText::Body() + HelpText::MultiPortNote()
-            + R"(To see a list of KX-2400 cards installed, click "Display KX-2400 Cards Installed" )"
-              R"(under the File menu.\par\par)" + CrLf + Close;
+            + HelpText::ListingNote("KX-2400") + Close;
     QTest::newRow("listing, name B, no series")
         << false << true << false << true
-        << HelpText::Heading("Vellor KX-2450") + HelpText::Body()
-            + R"(To see a list of KX-2450 cards installed, click "Display KX-2450 Cards Installed" )"
-              R"(under the File menu.\par\par)" + CrLf + Close;
+        << HelpText::Heading("Vellor KX-2450") + HelpText::Body() + HelpText::ListingNote("KX-2450")
+            + Close;
 }
 
 void TestSetupSupporter::helpDocument()

@@ -9,6 +9,7 @@
 #include "JpegWriter.h"
 #include "JpegImage.h"
 #include "Rounding.h"
+#include "WaitIdle.h"
 
 namespace {
 
@@ -194,11 +195,8 @@ void TestPlatform::idleEventSeesApplicationAndDoneFlag()
         Application->OnIdle = nullptr; // unhooking from inside the handler is allowed
     };
     // Only a loop that waits for messages goes idle.
-    QEventLoop Loop;
-    QTimer::singleShot(50, &Loop, &QEventLoop::quit);
-    QTimer::singleShot(100, &Loop, &QEventLoop::quit);
-    Loop.exec();
-    Loop.exec();
+    WaitIdle(50);
+    WaitIdle(50);
     QCOMPARE(Calls, 1);
     QCOMPARE(Sender, Application);
     QVERIFY(DoneOnEntry);

@@ -35,6 +35,14 @@ QString MultiPortNote()
         + CrLf;
 }
 
+QString ListingNote(const QString& Card)
+{
+    return QString(R"(To see a list of %1 cards installed, click "Display %1 Cards Installed" )"
+                   R"(under the File menu.\par\par)")
+               .arg(Card)
+        + CrLf;
+}
+
 QString CardPageDocument()
 {
     return Heading(QStringLiteral("Vellor KX-2400 Series")) + Body() + QStringLiteral("}");

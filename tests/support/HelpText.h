@@ -14,6 +14,8 @@ QString Heading(const QString& MakerAndCard);
 QString Body();
 // The note that card pages with several ports add.
 QString MultiPortNote();
+// The sentence that leads to the installed-cards listing, for Card.
+QString ListingNote(const QString& Card);
 // The whole document of the program's own card page.
 QString CardPageDocument();
 
