@@ -15,6 +15,8 @@
 #include "HighlightMenu.h"
 #include "Property.h"
 #include "Rounding.h"
+#include "OuterPlacement.h"
+#include "PopupGeometry.h"
 #include "Screen.h"
 #include "TBoardImage.h"
 #include "TPopupForm.h"
@@ -343,27 +345,21 @@ void TBoardHighlight::BuildPopup()
         StoredPosition = FRadioPanel->pos();
         HandOverPanel(MemoHeight);
     }
-    // With a panel the client area follows the panel, otherwise the outer size is fixed;
-    // either way the outer size is at least 194 x 122 and the user may not shrink it.
+    // Size, place and screen rules decide the outer rectangle from the frame alone: what the
+    // window system reports while it frames the popup must not leak into them.
     const QSize Client = FPopup->size();
-    const auto SizeByRules = [this, Client] {
-        const QSize Outer = FRadioPanel ? Client + FPopup->FrameExtra() : QSize(194, 141);
-        FPopup->setMinimumSize(0, 0);
-        FPopup->SetOuterSize(Outer.expandedTo(QSize(194, 122)));
-        FPopup->setMinimumSize(FPopup->size());
-    };
-    SizeByRules();
-
+    const bool HasPanel = FRadioPanel;
+    const QPoint Place = PopupPlace(StoredPosition);
     FPopup->setWindowTitle(FPopupCaption);
     FPopup->SetTag(int(FHighlightType));
-    PlacePopup(StoredPosition);
-    FPopup->BuildControls(MemoHeight, FRadioPanel ? FRadioPanel->Lines() : QStringList());
-    FPopup->MoveOntoScreen();
-    FPopup->show();
-    FPopup->ApplyFrameRule([this, SizeByRules] {
-        SizeByRules();
-        FPopup->MoveOntoScreen();
+    TOuterPlacement::Apply(FPopup, [this, Client, HasPanel, Place](QMargins Frame) {
+        const QSize Outer = PopupGeometry::OuterSize(HasPanel, Client, Frame);
+        // The user may enlarge the popup but not shrink it below its first size.
+        FPopup->setMinimumSize(Outer.shrunkBy(Frame));
+        return PopupGeometry::OntoScreen(QRect(Place, Outer), QSize(TScreen::Width(), TScreen::Height()));
     });
+    FPopup->BuildControls(MemoHeight, FRadioPanel ? FRadioPanel->Lines() : QStringList());
+    FPopup->show();
     FPopup->raise();
     FPopup->activateWindow();
     if (FRadioPanel)
@@ -384,18 +380,15 @@ void TBoardHighlight::HandOverPanel(int MemoHeight)
     FRadioPanel->SetInPopup();
 }
 
-void TBoardHighlight::PlacePopup(QPoint StoredPosition)
+QPoint TBoardHighlight::PopupPlace(QPoint StoredPosition) const
 {
-    // The panel's designed place on the main window, moved as far as the picture has moved.
     const QWidget* Parent = parentWidget();
-    if (const auto* Board = ExactCast<TBoardImage>(Parent); FRadioPanel && Board) {
-        FPopup->move(Board->x() - (Board->DesignLeft() - StoredPosition.x()),
-                     Board->y() - (Board->DesignTop() - StoredPosition.y()));
-    } else if (FRadioPanel) {
-        FPopup->move(Parent ? Parent->pos() : QPoint());
-    } else if (Parent) {
-        FPopup->move(Parent->x(), Parent->y() + Parent->height() + 38);
-    }
+    if (const auto* Board = ExactCast<TBoardImage>(Parent); FRadioPanel && Board)
+        return PopupGeometry::PanelPlace(Board->pos(), QPoint(Board->DesignLeft(), Board->DesignTop()),
+                                         StoredPosition);
+    if (FRadioPanel)
+        return Parent ? Parent->pos() : QPoint();
+    return Parent ? PopupGeometry::BelowParent(Parent->geometry()) : QPoint();
 }
 
 void TBoardHighlight::PopupClose(QObject*)

@@ -99,7 +99,8 @@ private:
     void BuildPopup();
     // Moves the option panel into the new popup for the rest of the run.
     void HandOverPanel(int MemoHeight);
-    void PlacePopup(QPoint StoredPosition);
+    // The popup's outer top-left corner by the placement rule, before the screen rule.
+    QPoint PopupPlace(QPoint StoredPosition) const;
     QImage Background() const;
     // The circle's entry, looked up by its title, and the group that holds it.
     QAction* MenuEntry(QMenu** Group = nullptr) const;

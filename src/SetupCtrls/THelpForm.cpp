@@ -11,6 +11,7 @@
 
 #include "Anchors.h"
 #include "Messages.h"
+#include "OuterPlacement.h"
 #include "RtfReader.h"
 #include "Rounding.h"
 #include "Screen.h"
@@ -96,14 +97,18 @@ void THelpForm::setVisible(bool Visible)
     TSupportForm::setVisible(Visible);
 }
 
+// Centred by outer sizes: the frame counts on both windows.
 void THelpForm::CenterOnMainForm()
 {
     const QWidget* Main = MainForm();
     if (!Main)
         return;
-    const QRect Outer = Main->frameGeometry();
-    // Not yet shown, the window has no frame of its own; the main window's stands in for it.
-    const QSize Own = size() + Outer.size() - Main->size();
-    move(Outer.left() + (Outer.width() - Own.width()) / 2,
-         Outer.top() + (Outer.height() - Own.height()) / 2);
+    const QSize Client = size();
+    TOuterPlacement::Apply(this, [Main, Client](QMargins Frame) {
+        const QRect Around = TOuterPlacement::OuterRect(Main);
+        const QSize Outer = Client.grownBy(Frame);
+        return QRect(QPoint(Around.left() + (Around.width() - Outer.width()) / 2,
+                            Around.top() + (Around.height() - Outer.height()) / 2),
+                     Outer);
+    });
 }

@@ -6,10 +6,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QWindow>
 
 #include "Anchors.h"
-#include "Screen.h"
+#include "OuterPlacement.h"
 #include "TBoardHighlight.h"
 
 TPopupForm::TPopupForm(TBoardHighlight* Circle)
@@ -17,25 +16,9 @@ TPopupForm::TPopupForm(TBoardHighlight* Circle)
 {
 }
 
-// Asked of the window itself: the widget learns of a new frame only with a later event.
-QSize TPopupForm::FrameExtra() const
-{
-    const QWindow* Handle = windowHandle();
-    if (!Handle)
-        return QSize(0, 0);
-    const QMargins Frame = Handle->frameMargins();
-    return QSize(Frame.left() + Frame.right(), Frame.top() + Frame.bottom());
-}
-
 QRect TPopupForm::OuterRect() const
 {
-    const QWindow* Handle = windowHandle();
-    return Handle && isVisible() ? Handle->frameGeometry() : frameGeometry();
-}
-
-void TPopupForm::SetOuterSize(QSize Outer)
-{
-    resize(Outer - FrameExtra());
+    return TOuterPlacement::OuterRect(this);
 }
 
 void TPopupForm::BuildControls(int MemoHeight, const QStringList& Lines)
@@ -74,36 +57,8 @@ void TPopupForm::BuildControls(int MemoHeight, const QStringList& Lines)
     SetAnchors(StatusMemo, akLeft | akTop | akRight | akBottom);
 }
 
-void TPopupForm::MoveOntoScreen()
-{
-    const QRect Outer = OuterRect();
-    int Left = Outer.left(), Top = Outer.top();
-    if (Left < 0)
-        Left = 0;
-    else if (Left + Outer.width() > TScreen::Width())
-        Left = TScreen::Width() - Outer.width();
-    if (Top < 0)
-        Top = 0;
-    else if (Top + Outer.height() > TScreen::Height())
-        Top = TScreen::Height() - Outer.height();
-    move(Left, Top);
-}
-
-void TPopupForm::ApplyFrameRule(std::function<void()> Rule)
-{
-    Rule();
-    if (FrameExtra().isNull())
-        FFrameRule = std::move(Rule);
-}
-
 bool TPopupForm::event(QEvent* Event)
 {
-    if (FFrameRule && (Event->type() == QEvent::Move || Event->type() == QEvent::Resize)
-        && !FrameExtra().isNull()) {
-        const std::function<void()> Rule = std::move(FFrameRule);
-        FFrameRule = nullptr;
-        Rule();
-    }
     // Activation switches the circles' looks; it restores no focus of its own accord.
     if (Event->type() == QEvent::WindowActivate || Event->type() == QEvent::WindowDeactivate) {
         const bool Active = Event->type() == QEvent::WindowActivate;

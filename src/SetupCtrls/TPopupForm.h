@@ -3,8 +3,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
 #include "Events.h"
 
 class QPlainTextEdit;
@@ -26,18 +24,10 @@ public:
     void SetTag(int Value) { FTag = Value; }
     TBoardHighlight* Circle() const { return FCircle; }
 
-    // The frame's share of the outer size, as far as the window system has reported it.
-    QSize FrameExtra() const;
     // The window with its frame, in screen coordinates.
     QRect OuterRect() const;
-    void SetOuterSize(QSize Outer);
     // The status bar, the three buttons and the memo along the bottom of the client area.
     void BuildControls(int MemoHeight, const QStringList& Lines);
-    // Moves the window so that its frame lies on the primary screen.
-    void MoveOntoScreen();
-    // Runs Rule now and once more when the window system first reports the frame, which
-    // it may do only after the window is shown.
-    void ApplyFrameRule(std::function<void()> Rule);
 
     QStatusBar* PopupStatus = nullptr;
     QPushButton* PreviousButton = nullptr;
@@ -56,5 +46,4 @@ protected:
 private:
     TBoardHighlight* FCircle;
     int FTag = 0;
-    std::function<void()> FFrameRule;
 };

@@ -16,7 +16,7 @@ TDesktop::~TDesktop()
 {
     if (FProgram.state() != QProcess::NotRunning) {
         FProgram.kill();
-        FProgram.waitForFinished(5000);
+        FProgram.waitForFinished(Patience);
     }
 }
 
@@ -28,18 +28,20 @@ bool TDesktop::StartSettings()
 bool TDesktop::Start(const QString& Program, const QString& Title)
 {
     FProgram.start(Program, {});
-    if (!FProgram.waitForStarted(10000))
+    if (!FProgram.waitForStarted(Patience))
         return false;
     FMainWindow = WaitForWindow(Title);
     if (FMainWindow.isEmpty())
         return false;
-    // Maximising and the first paints settle shortly after the window maps.
+    if (!WindowManagerRunning())
+        return true;
     QElapsedTimer Clock;
     Clock.start();
-    while (!WindowState(FMainWindow).contains(QStringLiteral("_NET_WM_STATE_MAXIMIZED_VERT"))
-           && Clock.elapsed() < 10000)
-        QTest::qWait(100);
-    QTest::qWait(500);
+    while (!WindowState(FMainWindow).contains(QStringLiteral("_NET_WM_STATE_MAXIMIZED_VERT"))) {
+        if (Clock.elapsed() > Patience)
+            return false;
+        QTest::qWait(50);
+    }
     return true;
 }
 
@@ -86,19 +88,63 @@ QRect TDesktop::WindowGeometry(const QString& Window)
     return QRect(Values[0], Values[1], Values[2], Values[3]);
 }
 
+QRect TDesktop::ClientArea(const QString& Window)
+{
+    QProcess Info;
+    Info.start(QStringLiteral("xwininfo"), {QStringLiteral("-id"), Window});
+    Info.waitForFinished(Patience);
+    const QString Output = QString::fromUtf8(Info.readAllStandardOutput());
+    auto Value = [&Output](const char* Label) {
+        const QRegularExpression Line(QStringLiteral("%1:\\s+(-?\\d+)").arg(QLatin1String(Label)));
+        return Line.match(Output).captured(1).toInt();
+    };
+    return QRect(Value("Absolute upper-left X"), Value("Absolute upper-left Y"), Value("Width"),
+                 Value("Height"));
+}
+
+QMargins TDesktop::FrameExtents(const QString& Window)
+{
+    const QStringList Values = Property(Window, "_NET_FRAME_EXTENTS");
+    if (Values.size() != 4)
+        return {};
+    // left, right, top, bottom
+    return QMargins(Values[0].toInt(), Values[2].toInt(), Values[1].toInt(), Values[3].toInt());
+}
+
+QRect TDesktop::OuterRect(const QString& Window)
+{
+    return ClientArea(Window).marginsAdded(FrameExtents(Window));
+}
+
+bool TDesktop::WindowManagerRunning()
+{
+    return !Property(QStringLiteral("root"), "_NET_SUPPORTING_WM_CHECK").isEmpty();
+}
+
 QStringList TDesktop::WindowState(const QString& Window)
 {
+    return Property(Window, "_NET_WM_STATE");
+}
+
+// The values of a window's property, or none while it is not set. Window may be "root".
+QStringList TDesktop::Property(const QString& Window, const char* Name)
+{
     QProcess Xprop;
-    Xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), Window, QStringLiteral("_NET_WM_STATE")});
-    Xprop.waitForFinished(5000);
+    const QStringList Which = Window == QLatin1String("root")
+        ? QStringList{QStringLiteral("-root")}
+        : QStringList{QStringLiteral("-id"), Window};
+    Xprop.start(QStringLiteral("xprop"), Which + QStringList{QLatin1String(Name)});
+    Xprop.waitForFinished(Patience);
     const QString Output = QString::fromUtf8(Xprop.readAllStandardOutput());
-    const qsizetype Equals = Output.indexOf(QLatin1Char('='));
-    if (Equals < 0)
+    qsizetype Start = Output.indexOf(QLatin1Char('='));
+    if (Start < 0)
+        Start = Output.indexOf(QLatin1Char('#'));
+    if (Start < 0)
         return {};
-    QStringList States = Output.mid(Equals + 1).split(QLatin1Char(','));
-    for (QString& State : States)
-        State = State.trimmed();
-    return States;
+    QStringList Values = Output.mid(Start + 1).split(QLatin1Char(','));
+    for (QString& Value : Values)
+        Value = Value.trimmed();
+    return Values;
 }
 
 QImage TDesktop::Grab()
@@ -111,7 +157,7 @@ bool TDesktop::Xdotool(const QStringList& Arguments, QString* Output)
 {
     QProcess Tool;
     Tool.start(QStringLiteral("xdotool"), Arguments);
-    if (!Tool.waitForFinished(10000))
+    if (!Tool.waitForFinished(Patience))
         return false;
     if (Output)
         *Output = QString::fromUtf8(Tool.readAllStandardOutput());
@@ -120,7 +166,9 @@ bool TDesktop::Xdotool(const QStringList& Arguments, QString* Output)
 
 void TDesktop::Activate(const QString& Window)
 {
-    Xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), Window});
+    // Without a window manager nobody answers an activation request; focus directly then.
+    const QString How = WindowManagerRunning() ? QStringLiteral("windowactivate") : QStringLiteral("windowfocus");
+    Xdotool({How, QStringLiteral("--sync"), Window});
 }
 
 void TDesktop::ChooseMenu(const QString& Window, const QString& MenuKey, const QString& ItemKey)
@@ -132,7 +180,8 @@ void TDesktop::ChooseMenu(const QString& Window, const QString& MenuKey, const Q
 
 void TDesktop::MovePointer(int X, int Y)
 {
-    Xdotool({QStringLiteral("mousemove"), QString::number(X), QString::number(Y)});
+    Xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(X),
+             QString::number(Y)});
     QTest::qWait(300);
 }
 
@@ -163,7 +212,7 @@ QPoint TDesktop::Locate(const QImage& Picture, QPoint PatchAt)
         if (const QPoint Found = Find(Grab(), Patch); Found.x() >= 0)
             return Found - PatchAt;
         QTest::qWait(100);
-    } while (Clock.elapsed() < 10000);
+    } while (Clock.elapsed() < Patience);
     return QPoint(-1, -1);
 }
 

@@ -8,21 +8,6 @@
 
 namespace {
 
-// The client area of a window on the screen, as the X server reports it.
-QRect ClientArea(const QString& Window)
-{
-    QProcess Info;
-    Info.start(QStringLiteral("xwininfo"), {QStringLiteral("-id"), Window});
-    Info.waitForFinished(5000);
-    const QString Output = QString::fromUtf8(Info.readAllStandardOutput());
-    auto Value = [&Output](const char* Label) {
-        const QRegularExpression Line(QStringLiteral("%1:\\s+(-?\\d+)").arg(QLatin1String(Label)));
-        return Line.match(Output).captured(1).toInt();
-    };
-    return QRect(Value("Absolute upper-left X"), Value("Absolute upper-left Y"), Value("Width"),
-                 Value("Height"));
-}
-
 // A drawn jumper as it shows on the screen: '1' for the maroon shunt, '0' for the grey
 // header, '?' for anything else. Point lies on the body, between the pins.
 QChar JumperState(const QImage& Screen, QPoint Point)
@@ -55,6 +40,7 @@ private:
     void Next();
     QString JumperPattern(const QList<QPoint>& Points) const;
     QString AddressPattern() const;
+    bool EditIsEmpty() const;
 
     TDesktop FDesktop;
     QPoint FBoard;
@@ -66,12 +52,11 @@ void TestCardPage::initTestCase()
 {
     QVERIFY(FDesktop.StartSettings());
     // The help window opens by itself shortly after start-up, once; closed, it stays so.
-    const QString Help = TDesktop::WaitForWindow(QStringLiteral("^Instructions for Settings utility$"), 5000);
-    if (!Help.isEmpty()) {
-        TDesktop::Activate(Help);
-        TDesktop::Keys(QStringLiteral("alt+F4"));
-        QTRY_VERIFY(!TDesktop::WindowShown(QStringLiteral("^Instructions for Settings utility$")));
-    }
+    const QString Help = TDesktop::WaitForWindow(QStringLiteral("^Instructions for Settings utility$"));
+    QVERIFY(!Help.isEmpty());
+    TDesktop::Activate(Help);
+    TDesktop::Keys(QStringLiteral("alt+F4"));
+    QTRY_VERIFY_WITH_TIMEOUT(!TDesktop::WindowShown(QStringLiteral("^Instructions for Settings utility$")), Patience);
     QVERIFY(!TDesktop::WindowShown(QStringLiteral("^Base Address$")));
 
     QFile Asset(QStringLiteral(BOARD_JPEG));
@@ -82,8 +67,8 @@ void TestCardPage::initTestCase()
 
 QString TestCardPage::Popup(const char* Caption)
 {
-    FPopup = TDesktop::WaitForWindow(QStringLiteral("^%1$").arg(QLatin1String(Caption)), 5000);
-    FClient = FPopup.isEmpty() ? QRect() : ClientArea(FPopup);
+    FPopup = TDesktop::WaitForWindow(QStringLiteral("^%1$").arg(QLatin1String(Caption)));
+    FClient = FPopup.isEmpty() ? QRect() : TDesktop::ClientArea(FPopup);
     return FPopup;
 }
 
@@ -118,57 +103,69 @@ QString TestCardPage::AddressPattern() const
     return JumperPattern(Points);
 }
 
+// No text left in the base address edit (41 x 21 at Left 24, Top 60): no dark pixel inside
+// its border, right of where the blinking caret of an empty edit stands.
+bool TestCardPage::EditIsEmpty() const
+{
+    const QImage Edit = TDesktop::Grab().copy(FClient.x() + 24 + 6, FClient.y() + 60 + 3, 32, 15);
+    for (int Y = 0; Y < Edit.height(); ++Y)
+        for (int X = 0; X < Edit.width(); ++X)
+            if (qGray(Edit.pixel(X, Y)) < 100)
+                return false;
+    return true;
+}
+
 void TestCardPage::baseAddressByKeyboardAndJumper()
 {
     TDesktop::MovePointer(FBoard + QPoint(176 + 23, 57 + 74));
     QVERIFY(!Popup("Base Address").isEmpty());
     TDesktop::Click();
-    QTRY_COMPARE(AddressPattern(), QString("1111100"));
+    QTRY_COMPARE_WITH_TIMEOUT(AddressPattern(), QString("1111100"), Patience);
 
     // Overtype the "3" of "300": only the bit 9 jumper stays open.
     ClickAt({24 + 8, 60 + 10});
     TDesktop::Keys(QStringLiteral("Home"));
     TDesktop::Keys(QStringLiteral("shift+Right"));
     TDesktop::Type(QStringLiteral("2"));
-    QTRY_COMPARE(AddressPattern(), QString("1111110"));
+    QTRY_COMPARE_WITH_TIMEOUT(AddressPattern(), QString("1111110"), Patience);
     // "g" is discarded and "c" read as C: 200C masks to 8. Emptying the edit keeps the
     // jumpers; "2" alone masks to 0.
     TDesktop::Keys(QStringLiteral("End"));
     TDesktop::Type(QStringLiteral("gc"));
-    QTRY_COMPARE(AddressPattern(), QString("0111111"));
+    QTRY_COMPARE_WITH_TIMEOUT(AddressPattern(), QString("0111111"), Patience);
     TDesktop::Keys(QStringLiteral("BackSpace"));
-    QTest::qWait(300);
+    QTRY_VERIFY_WITH_TIMEOUT(EditIsEmpty(), Patience);
     QCOMPARE(AddressPattern(), QString("0111111"));
     TDesktop::Type(QStringLiteral("2"));
-    QTRY_COMPARE(AddressPattern(), QString("1111111"));
+    QTRY_COMPARE_WITH_TIMEOUT(AddressPattern(), QString("1111111"), Patience);
 
     // Opening the bit 9 and bit 5 jumpers gives 220; Delete at the front leaves 20, and a
     // 3 typed there makes 320.
     ClickAt({96 + 17, 128 + 9});
     ClickAt({96 + 17, 64 + 9});
-    QTRY_COMPARE(AddressPattern(), QString("1101110"));
+    QTRY_COMPARE_WITH_TIMEOUT(AddressPattern(), QString("1101110"), Patience);
     TDesktop::Keys(QStringLiteral("Home"));
     TDesktop::Keys(QStringLiteral("Delete"));
-    QTRY_COMPARE(AddressPattern(), QString("1101111"));
+    QTRY_COMPARE_WITH_TIMEOUT(AddressPattern(), QString("1101111"), Patience);
     TDesktop::Type(QStringLiteral("3"));
-    QTRY_COMPARE(AddressPattern(), QString("1101100"));
+    QTRY_COMPARE_WITH_TIMEOUT(AddressPattern(), QString("1101100"), Patience);
 }
 
 void TestCardPage::irqLevelByJumper()
 {
     Next();
-    QTRY_VERIFY(!TDesktop::WindowShown(QStringLiteral("^Base Address$")));
+    QTRY_VERIFY_WITH_TIMEOUT(!TDesktop::WindowShown(QStringLiteral("^Base Address$")), Patience);
     QVERIFY(!Popup("IRQ Level").isEmpty());
     QList<QPoint> Points;
     for (int Top : {6, 24, 42, 60, 78, 96, 114, 132, 150, 168, 186})
         Points << QPoint(24 + 17, Top + 9);
     auto Pattern = [this, &Points] { return JumperPattern(Points); };
-    QTRY_COMPARE(Pattern(), QString("00000000000"));
+    QTRY_COMPARE_WITH_TIMEOUT(Pattern(), QString("00000000000"), Patience);
     // The jumper beside the label "9" is the sixth from the top.
     ClickAt({24 + 17, 96 + 9});
-    QTRY_COMPARE(Pattern(), QString("00000100000"));
+    QTRY_COMPARE_WITH_TIMEOUT(Pattern(), QString("00000100000"), Patience);
     ClickAt({24 + 17, 6 + 9});
-    QTRY_COMPARE(Pattern(), QString("10000000000"));
+    QTRY_COMPARE_WITH_TIMEOUT(Pattern(), QString("10000000000"), Patience);
 }
 
 void TestCardPage::filterByCheckBox()
@@ -179,16 +176,16 @@ void TestCardPage::filterByCheckBox()
     for (int Left : {480, 462, 444, 426, 408, 390, 372, 354, 298, 280, 262, 244, 226, 208, 190, 172})
         Points << QPoint(Left + 9, 56 + 16);
     auto Pattern = [this, &Points] { return JumperPattern(Points); };
-    QTRY_COMPARE(Pattern(), QString("0000000000000000"));
+    QTRY_COMPARE_WITH_TIMEOUT(Pattern(), QString("0000000000000000"), Patience);
     // "Filter 8" heads the second column.
     ClickAt({80 + 6, 16 + 8});
-    QTRY_COMPARE(Pattern(), QString("0000000010000000"));
+    QTRY_COMPARE_WITH_TIMEOUT(Pattern(), QString("0000000010000000"), Patience);
     // The Tab key goes from "Filter 9" to "Filter 11", whose jumper closes.
     for (const char* Key : {"Tab", "Tab", "space"})
         TDesktop::Keys(QLatin1String(Key));
-    QTRY_COMPARE(Pattern(), QString("0000000010010000"));
+    QTRY_COMPARE_WITH_TIMEOUT(Pattern(), QString("0000000010010000"), Patience);
     ClickAt({172 + 9, 56 + 16});
-    QTRY_COMPARE(Pattern(), QString("0000000010010001"));
+    QTRY_COMPARE_WITH_TIMEOUT(Pattern(), QString("0000000010010001"), Patience);
 }
 
 void TestCardPage::upgradeWarningAndBackToTheStart()
@@ -203,11 +200,11 @@ void TestCardPage::upgradeWarningAndBackToTheStart()
                 Count += Warning.pixel(X, Y) == qRgb(255, 0, 0);
         return Count;
     };
-    QTRY_VERIFY(RedPixels() > 40);
+    QTRY_VERIFY_WITH_TIMEOUT(RedPixels() > 40, Patience);
 
     Next();
     QVERIFY(!Popup("Base Address").isEmpty());
-    QTRY_COMPARE(AddressPattern(), QString("1101100"));
+    QTRY_COMPARE_WITH_TIMEOUT(AddressPattern(), QString("1101100"), Patience);
 }
 
 QTEST_MAIN(TestCardPage)

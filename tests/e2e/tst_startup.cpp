@@ -36,10 +36,10 @@ void TestStartup::opensMaximisedWithPhotographAndExits()
          qAbs(PhotoLeft - ExpectedLeft) <= 12),
         qPrintable(QStringLiteral("photograph at %1, expected near %2")
                        .arg(PhotoLeft).arg(ExpectedLeft)),
-        10000);
+        Patience);
 
     TDesktop::ChooseMenu(Desktop.MainWindow(), QStringLiteral("alt+f"), QStringLiteral("e"));
-    QTRY_COMPARE_WITH_TIMEOUT(Desktop.Program().state(), QProcess::NotRunning, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(Desktop.Program().state(), QProcess::NotRunning, Patience);
     QCOMPARE(Desktop.Program().exitStatus(), QProcess::NormalExit);
     QCOMPARE(Desktop.Program().exitCode(), 0);
 }

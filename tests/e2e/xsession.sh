@@ -1,7 +1,14 @@
 #!/usr/bin/env bash
 # Runs a command inside its own X session: Xvfb on a free display and openbox.
 # Both are stopped by process id when the command ends; the command's status is returned.
+#   xsession.sh [--no-wm] command...   (--no-wm: no window manager, so windows have no frame)
 set -u
+
+window_manager=yes
+if [ "${1:-}" = "--no-wm" ]; then
+  window_manager=no
+  shift
+fi
 
 workdir=$(mktemp -d)
 xvfb_pid=""
@@ -31,6 +38,7 @@ wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'windo
 
 # A loaded machine can make openbox give up on its first connection; try again then.
 for _ in 1 2 3; do
+  [ "$window_manager" = yes ] || break
   openbox >"$workdir/openbox.log" 2>&1 &
   openbox_pid=$!
   for _ in $(seq 300); do
@@ -43,7 +51,7 @@ for _ in 1 2 3; do
   wait "$openbox_pid" 2>/dev/null
   openbox_pid=""
 done
-if ! wm_running; then
+if [ "$window_manager" = yes ] && ! wm_running; then
   echo "openbox did not start on $DISPLAY:" >&2
   cat "$workdir/openbox.log" >&2
   exit 1
