@@ -6,6 +6,8 @@
 #include <QElapsedTimer>
 #include <QThread>
 
+#include <cmath>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -53,6 +55,16 @@ QRect ExpectedPopup(const TPanel& Panel, const QRect& MainWindow, QMargins Frame
     return QRect(Place, Outer);
 }
 
+// The help window: its fitted client area of 305 x 138 scaled to the screen, centred on the
+// main window by outer sizes; halves round to even.
+QRect ExpectedHelp(const QRect& MainWindow, QMargins Frame, QSize Screen)
+{
+    const double Scale = qMax(1.0, qMin(Screen.height() / 450.0, Screen.width() / 800.0));
+    const QSize Outer = QSize(int(std::lrint(305 * Scale)), int(std::lrint(138 * Scale))).grownBy(Frame);
+    return QRect(MainWindow.x() + (MainWindow.width() - Outer.width()) / 2,
+                 MainWindow.y() + (MainWindow.height() - Outer.height()) / 2, Outer.width(), Outer.height());
+}
+
 // Both cores kept busy by shell loops that end by themselves after a while.
 class TLoad {
 public:
@@ -91,7 +103,9 @@ private slots:
     void menuPopupsAtTheirPlaces();
 
 private:
-    // Empty when the popup's frame comes to stand where the rule puts it, else what was seen.
+    // Empty when the frame of the window titled Caption comes to stand where Expected puts it,
+    // given the window's frame; else what was seen.
+    QString Misplaced(const QString& Caption, const std::function<QRect(QMargins)>& Expected);
     QString Misplaced(const TDesktop& Desktop, const TPanel& Panel);
 
     std::unique_ptr<TLoad> FLoad;
@@ -110,25 +124,24 @@ void TestPlacement::cleanupTestCase()
     FLoad.reset();
 }
 
-QString TestPlacement::Misplaced(const TDesktop& Desktop, const TPanel& Panel)
+QString TestPlacement::Misplaced(const QString& Caption, const std::function<QRect(QMargins)>& Expected)
 {
-    const QString Popup = TDesktop::WaitForWindow(QStringLiteral("^%1$").arg(QLatin1String(Panel.Caption)));
-    if (Popup.isEmpty())
-        return QStringLiteral("%1 never shown").arg(QLatin1String(Panel.Caption));
-    const QSize Screen = QGuiApplication::primaryScreen()->size();
+    const QString Window = TDesktop::WaitForWindow(QStringLiteral("^%1$").arg(Caption));
+    if (Window.isEmpty())
+        return QStringLiteral("%1 never shown").arg(Caption);
     const bool Framed = TDesktop::WindowManagerRunning();
     // The frame must come to stand at its place and stay there while the X server is asked
     // again and again: a window manager's late move shows up within these readings.
     constexpr int Readings = 20;
-    QRect Expected, Seen;
+    QRect Wanted, Seen;
     int Agreeing = 0;
     QElapsedTimer Clock;
     Clock.start();
     while (Agreeing < Readings && Clock.elapsed() < Patience) {
-        const QMargins Frame = TDesktop::FrameExtents(Popup);
-        Expected = ExpectedPopup(Panel, TDesktop::OuterRect(Desktop.MainWindow()), Frame, Screen);
-        Seen = TDesktop::OuterRect(Popup);
-        const bool Agrees = Seen == Expected && (!Framed || !Frame.isNull());
+        const QMargins Frame = TDesktop::FrameExtents(Window);
+        Wanted = Expected(Frame);
+        Seen = TDesktop::OuterRect(Window);
+        const bool Agrees = Seen == Wanted && (!Framed || !Frame.isNull());
         Agreeing = Agrees ? Agreeing + 1 : 0;
         if (!Agrees)
             QTest::qWait(50);
@@ -138,7 +151,15 @@ QString TestPlacement::Misplaced(const TDesktop& Desktop, const TPanel& Panel)
     const auto Text = [](QRect Rect) {
         return QStringLiteral("(%1, %2) %3 x %4").arg(Rect.x()).arg(Rect.y()).arg(Rect.width()).arg(Rect.height());
     };
-    return QStringLiteral("%1 at %2, expected %3").arg(QLatin1String(Panel.Caption), Text(Seen), Text(Expected));
+    return QStringLiteral("%1 at %2, expected %3").arg(Caption, Text(Seen), Text(Wanted));
+}
+
+QString TestPlacement::Misplaced(const TDesktop& Desktop, const TPanel& Panel)
+{
+    const QSize Screen = QGuiApplication::primaryScreen()->size();
+    return Misplaced(QLatin1String(Panel.Caption), [&](QMargins Frame) {
+        return ExpectedPopup(Panel, TDesktop::OuterRect(Desktop.MainWindow()), Frame, Screen);
+    });
 }
 
 // The tour's first popup, opened with Esc in the help window, in many launches.
@@ -150,6 +171,12 @@ void TestPlacement::tourPopupAtItsPlace()
         QVERIFY(Desktop.StartSettings());
         const QString Help = TDesktop::WaitForWindow(QStringLiteral("^Instructions for Settings utility$"));
         QVERIFY(!Help.isEmpty());
+        const QString HelpFailure = Misplaced(QStringLiteral("Instructions for Settings utility"), [&](QMargins Frame) {
+            return ExpectedHelp(TDesktop::OuterRect(Desktop.MainWindow()), Frame,
+                                QGuiApplication::primaryScreen()->size());
+        });
+        if (!HelpFailure.isEmpty())
+            Failures << QStringLiteral("launch %1: %2").arg(Launch).arg(HelpFailure);
         TDesktop::Activate(Help);
         TDesktop::Keys(QStringLiteral("Escape"));
         if (const QString Failure = Misplaced(Desktop, Panels[0]); !Failure.isEmpty())
