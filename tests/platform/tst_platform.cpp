@@ -67,6 +67,12 @@ void TestPlatform::roundsHalfToEven_data()
     QTest::newRow("2.5001") << 2.5001 << 3LL;
     QTest::newRow("-0.4") << -0.4 << 0LL;
     QTest::newRow("0.5") << 0.5 << 0LL;
+    QTest::newRow("-0.5") << -0.5 << 0LL;
+    QTest::newRow("-1.5") << -1.5 << -2LL;
+    QTest::newRow("-2.6") << -2.6 << -3LL;
+    QTest::newRow("-7") << -7.0 << -7LL;
+    QTest::newRow("even half, large") << 1e15 + 0.5 << 1000000000000000LL;
+    QTest::newRow("odd half, large") << 1e15 + 1.5 << 1000000000000002LL;
 }
 
 void TestPlatform::roundsHalfToEven()
