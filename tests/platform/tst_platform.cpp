@@ -36,6 +36,15 @@ public:
     }
 };
 
+// Counts its paints.
+class TPaintCounter : public QWidget {
+public:
+    int Paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override { ++Paints; }
+};
+
 } // namespace
 
 class TestPlatform : public QObject {
@@ -53,6 +62,7 @@ private slots:
     void anchorsFollowHiddenParentOnShow();
     void errorInHandlerIsShownAndProgramGoesOn();
     void idleEventSeesApplicationAndDoneFlag();
+    void idleEventWaitsForShownWindowsFirstPaint();
 };
 
 void TestPlatform::roundsHalfToEven_data()
@@ -206,6 +216,25 @@ void TestPlatform::idleEventSeesApplicationAndDoneFlag()
     QCOMPARE(Calls, 1);
     QCOMPARE(Sender, Application);
     QVERIFY(DoneOnEntry);
+}
+
+void TestPlatform::idleEventWaitsForShownWindowsFirstPaint()
+{
+    TApplication* Application = TApplication::Instance();
+    QVERIFY(Application);
+    TPaintCounter Window;
+    int Calls = 0;
+    int PaintsAtIdle = -1;
+    Application->OnIdle = [&](QObject*, bool&) {
+        ++Calls;
+        PaintsAtIdle = Window.Paints;
+        Application->OnIdle = nullptr;
+    };
+    Window.show();
+    for (int Wait = 0; Wait < 100 && Calls == 0; ++Wait)
+        WaitIdle(20);
+    QCOMPARE(Calls, 1);
+    QVERIFY(PaintsAtIdle > 0);
 }
 
 int main(int Argc, char** Argv)
