@@ -4,6 +4,7 @@
 #include <QAbstractEventDispatcher>
 #include <QMessageBox>
 #include <QTimer>
+#include <QWindow>
 
 TApplication::TApplication(int& Argc, char** Argv) : QApplication(Argc, Argv)
 {
@@ -52,10 +53,21 @@ bool TApplication::notify(QObject* Receiver, QEvent* Event)
     return false;
 }
 
+bool TApplication::PaintPending()
+{
+    // A shown window is painted as soon as the window system exposes it.
+    for (const QWindow* Window : topLevelWindows())
+        if (Window->isVisible() && !Window->isExposed() && Window->windowState() != Qt::WindowMinimized)
+            return true;
+    return false;
+}
+
 void TApplication::Idle()
 {
     // A message box shown from the idle handler runs a loop of its own that blocks too.
-    if (!OnIdle || FIdleRunning)
+    // A window waiting for its first paint counts as a message waiting, as the paint
+    // message does on the platform the card pages come from.
+    if (!OnIdle || FIdleRunning || PaintPending())
         return;
     FIdleRunning = true;
     bool Done = true;

@@ -7,9 +7,10 @@
 
 #include "Events.h"
 
-// The application object: raises OnIdle whenever the message loop finds nothing waiting,
-// and catches every error that a handler, timer tick or paint raises before it can reach
-// Qt's event machinery, shows its text and carries on.
+// The application object: raises OnIdle whenever the message loop finds nothing waiting
+// and no shown window waits for its first paint, and catches every error that a handler,
+// timer tick or paint raises before it can reach Qt's event machinery, shows its text and
+// carries on.
 class TApplication : public QApplication {
     Q_OBJECT
 
@@ -29,6 +30,7 @@ public:
 
 private:
     void Idle();
+    static bool PaintPending();
 
     bool FIdleRunning = false;
 };

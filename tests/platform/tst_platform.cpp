@@ -36,6 +36,15 @@ public:
     }
 };
 
+// Counts its paints.
+class TPaintCounter : public QWidget {
+public:
+    int Paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override { ++Paints; }
+};
+
 } // namespace
 
 class TestPlatform : public QObject {
@@ -53,6 +62,7 @@ private slots:
     void anchorsFollowHiddenParentOnShow();
     void errorInHandlerIsShownAndProgramGoesOn();
     void idleEventSeesApplicationAndDoneFlag();
+    void idleEventWaitsForShownWindowsFirstPaint();
 };
 
 void TestPlatform::roundsHalfToEven_data()
@@ -67,6 +77,12 @@ void TestPlatform::roundsHalfToEven_data()
     QTest::newRow("2.5001") << 2.5001 << 3LL;
     QTest::newRow("-0.4") << -0.4 << 0LL;
     QTest::newRow("0.5") << 0.5 << 0LL;
+    QTest::newRow("-0.5") << -0.5 << 0LL;
+    QTest::newRow("-1.5") << -1.5 << -2LL;
+    QTest::newRow("-2.6") << -2.6 << -3LL;
+    QTest::newRow("-7") << -7.0 << -7LL;
+    QTest::newRow("even half, large") << 1e15 + 0.5 << 1000000000000000LL;
+    QTest::newRow("odd half, large") << 1e15 + 1.5 << 1000000000000002LL;
 }
 
 void TestPlatform::roundsHalfToEven()
@@ -200,6 +216,25 @@ void TestPlatform::idleEventSeesApplicationAndDoneFlag()
     QCOMPARE(Calls, 1);
     QCOMPARE(Sender, Application);
     QVERIFY(DoneOnEntry);
+}
+
+void TestPlatform::idleEventWaitsForShownWindowsFirstPaint()
+{
+    TApplication* Application = TApplication::Instance();
+    QVERIFY(Application);
+    TPaintCounter Window;
+    int Calls = 0;
+    int PaintsAtIdle = -1;
+    Application->OnIdle = [&](QObject*, bool&) {
+        ++Calls;
+        PaintsAtIdle = Window.Paints;
+        Application->OnIdle = nullptr;
+    };
+    Window.show();
+    for (int Wait = 0; Wait < 100 && Calls == 0; ++Wait)
+        WaitIdle(20);
+    QCOMPARE(Calls, 1);
+    QVERIFY(PaintsAtIdle > 0);
 }
 
 int main(int Argc, char** Argv)
