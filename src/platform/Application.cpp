@@ -65,8 +65,8 @@ bool TApplication::PaintPending()
 void TApplication::Idle()
 {
     // A message box shown from the idle handler runs a loop of its own that blocks too.
-    // A window waiting for its first paint counts as a message waiting, as the paint
-    // message does on the platform the card pages come from.
+    // A window waiting to be painted counts as a message waiting: the start-up work that
+    // idle runs comes after the main window's first paint.
     if (!OnIdle || FIdleRunning || PaintPending())
         return;
     FIdleRunning = true;
