@@ -25,10 +25,15 @@ void TOuterPlacement::Apply(QWidget* Window, TRule Rule)
 }
 
 // Asked of the window itself: the widget learns of a new frame only with a later event.
+// While a window manager reparents a window into a frame that is not yet sized, X11 reports
+// margins worked out from that frame, below zero; such a frame is not known yet.
 QMargins TOuterPlacement::Frame(const QWidget* Window)
 {
     const QWindow* Handle = Window->windowHandle();
-    return Handle ? Handle->frameMargins() : QMargins();
+    const QMargins Reported = Handle ? Handle->frameMargins() : QMargins();
+    if (Reported.left() < 0 || Reported.top() < 0 || Reported.right() < 0 || Reported.bottom() < 0)
+        return QMargins();
+    return Reported;
 }
 
 QRect TOuterPlacement::OuterRect(const QWidget* Window)
