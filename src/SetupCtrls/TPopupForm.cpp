@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #include "Anchors.h"
+#include "Guard.h"
 #include "Screen.h"
 #include "TBoardHighlight.h"
 
@@ -61,9 +62,12 @@ void TPopupForm::BuildControls(int MemoHeight, const QStringList& Lines)
                             (ClientWidth - 58) / 2, akBottom);
     DoneButton = MakeButton(QStringLiteral("DoneButton"), QStringLiteral("Done"), ClientWidth - 64,
                             akRight | akBottom);
-    connect(PreviousButton, &QPushButton::clicked, this, [this] { FCircle->PreviousClick(PreviousButton); });
-    connect(NextButton, &QPushButton::clicked, this, [this] { FCircle->NextClick(NextButton); });
-    connect(DoneButton, &QPushButton::clicked, this, [this] { FCircle->DoneClick(DoneButton); });
+    connect(PreviousButton, &QPushButton::clicked, this,
+            GuardedSlot([this] { FCircle->PreviousClick(PreviousButton); }));
+    connect(NextButton, &QPushButton::clicked, this,
+            GuardedSlot([this] { FCircle->NextClick(NextButton); }));
+    connect(DoneButton, &QPushButton::clicked, this,
+            GuardedSlot([this] { FCircle->DoneClick(DoneButton); }));
 
     StatusMemo = new QPlainTextEdit(this);
     StatusMemo->setObjectName(QStringLiteral("StatusMemo"));
@@ -98,32 +102,36 @@ void TPopupForm::ApplyFrameRule(std::function<void()> Rule)
 
 bool TPopupForm::event(QEvent* Event)
 {
-    if (FFrameRule && (Event->type() == QEvent::Move || Event->type() == QEvent::Resize)
-        && !FrameExtra().isNull()) {
-        const std::function<void()> Rule = std::move(FFrameRule);
-        FFrameRule = nullptr;
-        Rule();
-    }
-    // Activation switches the circles' looks; it restores no focus of its own accord.
-    if (Event->type() == QEvent::WindowActivate || Event->type() == QEvent::WindowDeactivate) {
-        const bool Active = Event->type() == QEvent::WindowActivate;
-        FCircle->SetActiveLook(Active, true);
-        const TNotifyEvent& Handler = Active ? OnActivate : OnDeactivate;
-        if (Handler)
-            Handler(this);
-    }
+    Guarded([this, Event] {
+        if (FFrameRule && (Event->type() == QEvent::Move || Event->type() == QEvent::Resize)
+            && !FrameExtra().isNull()) {
+            const std::function<void()> Rule = std::move(FFrameRule);
+            FFrameRule = nullptr;
+            Rule();
+        }
+        // Activation switches the circles' looks; it restores no focus of its own accord.
+        if (Event->type() == QEvent::WindowActivate || Event->type() == QEvent::WindowDeactivate) {
+            const bool Active = Event->type() == QEvent::WindowActivate;
+            FCircle->SetActiveLook(Active, true);
+            const TNotifyEvent& Handler = Active ? OnActivate : OnDeactivate;
+            if (Handler)
+                Handler(this);
+        }
+    });
     return QWidget::event(Event);
 }
 
 void TPopupForm::closeEvent(QCloseEvent* Event)
 {
-    FCircle->PopupClose(this);
+    Guarded([this] { FCircle->PopupClose(this); });
     Event->accept();
 }
 
 void TPopupForm::leaveEvent(QEvent* Event)
 {
-    if (CloseOnLeave && !OuterRect().contains(QCursor::pos()))
-        close();
+    Guarded([this] {
+        if (CloseOnLeave && !OuterRect().contains(QCursor::pos()))
+            close();
+    });
     QWidget::leaveEvent(Event);
 }
