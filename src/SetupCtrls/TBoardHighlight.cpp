@@ -15,6 +15,7 @@
 
 #include "AsciiChars.h"
 #include "ExactClass.h"
+#include "Guard.h"
 #include "HighlightMenu.h"
 #include "Property.h"
 #include "Rounding.h"
@@ -32,8 +33,9 @@ bool IsIdentifierChar(QChar Char)
     return IsAsciiLetter(Char) || Char == QLatin1Char('_') || IsAsciiDigit(Char);
 }
 
-// The circle whose menu entry this is.
+// The circle whose menu entry this is, watched, as circles may be deleted at run time.
 constexpr char EntryCircle[] = "EntryCircle";
+using TCircleRef = QPointer<QObject>;
 
 // The ring of one look: its colour and strength, and the blend of one pixel. The vector
 // path below takes the same single-precision steps four pixels at a time.
@@ -283,30 +285,32 @@ void TBoardHighlight::PrepareImages()
 
 void TBoardHighlight::paintEvent(QPaintEvent*)
 {
-    if (!FPrepared) {
-        PrepareImages();
-        if (OnBoardImage()) {
-            FBoardMenu = static_cast<TBoardImage*>(parentWidget())->Menu();
-            BuildMenuEntry();
-        } else {
-            FBoardMenu = nullptr;
+    Guarded([this] {
+        if (!FPrepared) {
+            PrepareImages();
+            if (OnBoardImage()) {
+                FBoardMenu = static_cast<TBoardImage*>(parentWidget())->Menu();
+                BuildMenuEntry();
+            } else {
+                FBoardMenu = nullptr;
+            }
+            FPrepared = true;
         }
-        FPrepared = true;
-    }
-    const QImage& Look = FOpen && FPopupActive ? FActiveImage
-        : FOpen || FPopupActive               ? FLitImage
-                                              : FIdleImage;
-    QPainter(this).drawImage(0, 0, Look);
+        const QImage& Look = FOpen && FPopupActive ? FActiveImage
+            : FOpen || FPopupActive               ? FLitImage
+                                                  : FIdleImage;
+        QPainter(this).drawImage(0, 0, Look);
+    });
 }
 
 void TBoardHighlight::enterEvent(QEnterEvent*)
 {
-    MouseEnter(false);
+    Guarded([this] { MouseEnter(false); });
 }
 
 void TBoardHighlight::leaveEvent(QEvent*)
 {
-    MouseLeave(false);
+    Guarded([this] { MouseLeave(false); });
 }
 
 void TBoardHighlight::mousePressEvent(QMouseEvent* Event)
@@ -319,7 +323,7 @@ void TBoardHighlight::mouseReleaseEvent(QMouseEvent* Event)
     const bool WasPressed = FPressed;
     FPressed = false;
     if (WasPressed && Event->button() == Qt::LeftButton && rect().contains(Event->position().toPoint()))
-        Click();
+        Guarded([this] { Click(); });
 }
 
 void TBoardHighlight::MouseEnter(bool Relayed)
@@ -498,12 +502,12 @@ void TBoardHighlight::BuildMenuEntry()
     auto* Entry = new QAction(FTitle, Owner);
     Entry->setObjectName(HighlightMenu::FreeName(Owner, FNameStem));
     Entry->setCheckable(true);
-    Entry->setProperty(EntryCircle, QVariant::fromValue<QObject*>(this));
-    connect(Entry, &QAction::triggered, this, [this, Entry](bool Checked) {
+    Entry->setProperty(EntryCircle, QVariant::fromValue(TCircleRef(this)));
+    connect(Entry, &QAction::triggered, this, GuardedSlot([this, Entry](bool Checked) {
         // The entry shows the pinned state; choosing it must not toggle that by itself.
         Entry->setChecked(!Checked);
         MenuEntryClick(Entry);
-    });
+    }));
     Group->addAction(Entry);
 }
 
@@ -547,8 +551,8 @@ void TBoardHighlight::Navigate(int Step)
     const qsizetype Target = (Entries.indexOf(Entry) + Step + Count) % Count;
     if (FPopup)
         FPopup->close();
-    QObject* Circle = Entries[Target]->property(EntryCircle).value<QObject*>();
-    if (auto* Next = qobject_cast<TBoardHighlight*>(Circle))
+    const TCircleRef Circle = Entries[Target]->property(EntryCircle).value<TCircleRef>();
+    if (auto* Next = qobject_cast<TBoardHighlight*>(Circle.data()))
         Next->MenuEntryClick(this);
 }
 

@@ -2,17 +2,17 @@
 #pragma once
 
 #include <QImage>
+#include <QMenuBar>
 #include <QPointer>
 #include <QWidget>
 
 #include "Colors.h"
 #include "Events.h"
+#include "TRadioPanel.h"
 
 class QAction;
 class QMenu;
-class QMenuBar;
 class TPopupForm;
-class TRadioPanel;
 
 // A highlight circle over a jumper block of the board photograph: it blends a translucent
 // ring into the picture, opens its popup when the pointer enters it and pins the popup when
@@ -110,7 +110,7 @@ private:
     bool FCreatePopup = true;
     THighlightType FHighlightType = htOptions;
     QString FTitle;
-    TRadioPanel* FRadioPanel = nullptr;
+    QPointer<TRadioPanel> FRadioPanel;
 
     TColor FRingColor = clBlue;
     float FIdleStrength = 0.25f;
@@ -122,7 +122,7 @@ private:
     QPointer<TPopupForm> FPopup;
     QString FPopupCaption;
     QString FNameStem;
-    QMenuBar* FBoardMenu = nullptr;
+    QPointer<QMenuBar> FBoardMenu;
     bool FOpen = false;
     bool FPinned = false;
     bool FPopupActive = false;

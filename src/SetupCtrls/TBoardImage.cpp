@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScopeGuard>
 
+#include "Guard.h"
 #include "Messages.h"
 #include "Property.h"
 #include "TBoardHighlight.h"
@@ -92,7 +93,7 @@ bool TBoardImage::event(QEvent* Event)
 {
     if (Event->type() == TMessageEvent::EventType()
         && static_cast<TMessageEvent*>(Event)->Msg == WM_BOARDSTART) {
-        BoardStart();
+        Guarded([this] { BoardStart(); });
         return true;
     }
     return QWidget::event(Event);
@@ -100,19 +101,21 @@ bool TBoardImage::event(QEvent* Event)
 
 void TBoardImage::paintEvent(QPaintEvent*)
 {
-    if (!FPositionSaved) {
-        FDesignLeft = x();
-        FDesignTop = y();
-        FPositionSaved = true;
-    }
-    if (FCenterOnForm)
-        CenterInParent();
+    Guarded([this] {
+        if (!FPositionSaved) {
+            FDesignLeft = x();
+            FDesignTop = y();
+            FPositionSaved = true;
+        }
+        if (FCenterOnForm)
+            CenterInParent();
 
-    const bool WasPainting = FPainting;
-    FPainting = true;
-    const auto Restore = qScopeGuard([this, WasPainting] { FPainting = WasPainting; });
-    QPainter Painter(this);
-    DrawPicture(Painter);
+        const bool WasPainting = FPainting;
+        FPainting = true;
+        const auto Restore = qScopeGuard([this, WasPainting] { FPainting = WasPainting; });
+        QPainter Painter(this);
+        DrawPicture(Painter);
+    });
 }
 
 void TBoardImage::HandlePictureChange()
@@ -154,7 +157,8 @@ void TBoardImage::CenterInParent()
     // A move made while the window is being painted would not be repainted, so it is made
     // right after this paint.
     if (pos() != Centred)
-        QMetaObject::invokeMethod(this, [this, Centred] { move(Centred); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, GuardedSlot([this, Centred] { move(Centred); }),
+                                  Qt::QueuedConnection);
 }
 
 void TBoardImage::DrawPicture(QPainter& Painter) const

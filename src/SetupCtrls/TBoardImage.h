@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QMenuBar>
+#include <QPointer>
 #include <QWidget>
 
 #include "Picture.h"
-
-class QMenuBar;
-class TBoardHighlight;
+#include "TBoardHighlight.h"
 
 // The panel that shows the board photograph and carries the highlight circles. At every
 // paint it centres itself in its parent; it remembers where the card page placed it so
@@ -73,8 +73,9 @@ private:
     QSize ParentOuterSize() const;
 
     int FTag = 0;
-    TBoardHighlight* FFirst = nullptr;
-    QMenuBar* FMenu = nullptr;
+    // Watched: a component deleted at run time is a missing one.
+    QPointer<TBoardHighlight> FFirst;
+    QPointer<QMenuBar> FMenu;
     bool FCenterOnForm = true;
     bool FScale = true;
     bool FAutoSize = true;

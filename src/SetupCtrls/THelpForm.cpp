@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "Anchors.h"
+#include "Guard.h"
 #include "Messages.h"
 #include "OuterPlacement.h"
 #include "RtfReader.h"
@@ -49,7 +50,8 @@ THelpForm::THelpForm(QWidget* MainForm, const QString& HelpDocument)
     SetCancelButton(StartButton);
     setTabOrder(StartButton, HelpRich);
     StartButton->setFocus();
-    connect(StartButton, &QPushButton::clicked, this, [this] { StartButtonClick(StartButton); });
+    connect(StartButton, &QPushButton::clicked, this,
+            GuardedSlot([this] { StartButtonClick(StartButton); }));
 
     // The label lies along the top edge and spans the client width, which is the view's.
     resize(HelpRich->width(), height());
@@ -92,7 +94,7 @@ void THelpForm::setVisible(bool Visible)
 {
     if (Visible && !FPlaced) {
         FPlaced = true;
-        CenterOnMainForm();
+        Guarded([this] { CenterOnMainForm(); });
     }
     TSupportForm::setVisible(Visible);
 }

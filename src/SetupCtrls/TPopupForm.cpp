@@ -8,6 +8,7 @@
 #include <QStatusBar>
 
 #include "Anchors.h"
+#include "Guard.h"
 #include "OuterPlacement.h"
 #include "TBoardHighlight.h"
 
@@ -44,9 +45,12 @@ void TPopupForm::BuildControls(int MemoHeight, const QStringList& Lines)
                             (ClientWidth - 58) / 2, akBottom);
     DoneButton = MakeButton(QStringLiteral("DoneButton"), QStringLiteral("Done"), ClientWidth - 64,
                             akRight | akBottom);
-    connect(PreviousButton, &QPushButton::clicked, this, [this] { FCircle->PreviousClick(PreviousButton); });
-    connect(NextButton, &QPushButton::clicked, this, [this] { FCircle->NextClick(NextButton); });
-    connect(DoneButton, &QPushButton::clicked, this, [this] { FCircle->DoneClick(DoneButton); });
+    connect(PreviousButton, &QPushButton::clicked, this,
+            GuardedSlot([this] { FCircle->PreviousClick(PreviousButton); }));
+    connect(NextButton, &QPushButton::clicked, this,
+            GuardedSlot([this] { FCircle->NextClick(NextButton); }));
+    connect(DoneButton, &QPushButton::clicked, this,
+            GuardedSlot([this] { FCircle->DoneClick(DoneButton); }));
 
     StatusMemo = new QPlainTextEdit(this);
     StatusMemo->setObjectName(QStringLiteral("StatusMemo"));
@@ -59,26 +63,30 @@ void TPopupForm::BuildControls(int MemoHeight, const QStringList& Lines)
 
 bool TPopupForm::event(QEvent* Event)
 {
-    // Activation switches the circles' looks; it restores no focus of its own accord.
-    if (Event->type() == QEvent::WindowActivate || Event->type() == QEvent::WindowDeactivate) {
-        const bool Active = Event->type() == QEvent::WindowActivate;
-        FCircle->SetActiveLook(Active, true);
-        const TNotifyEvent& Handler = Active ? OnActivate : OnDeactivate;
-        if (Handler)
-            Handler(this);
-    }
+    Guarded([this, Event] {
+        // Activation switches the circles' looks; it restores no focus of its own accord.
+        if (Event->type() == QEvent::WindowActivate || Event->type() == QEvent::WindowDeactivate) {
+            const bool Active = Event->type() == QEvent::WindowActivate;
+            FCircle->SetActiveLook(Active, true);
+            const TNotifyEvent& Handler = Active ? OnActivate : OnDeactivate;
+            if (Handler)
+                Handler(this);
+        }
+    });
     return QWidget::event(Event);
 }
 
 void TPopupForm::closeEvent(QCloseEvent* Event)
 {
-    FCircle->PopupClose(this);
+    Guarded([this] { FCircle->PopupClose(this); });
     Event->accept();
 }
 
 void TPopupForm::leaveEvent(QEvent* Event)
 {
-    if (CloseOnLeave && !OuterRect().contains(QCursor::pos()))
-        close();
+    Guarded([this] {
+        if (CloseOnLeave && !OuterRect().contains(QCursor::pos()))
+            close();
+    });
     QWidget::leaveEvent(Event);
 }

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "ExactClass.h"
+#include "Guard.h"
 #include "Property.h"
 #include "TTwoJumper.h"
 
@@ -13,7 +14,7 @@ TRadioPanel::TRadioPanel(QWidget* Parent) : QWidget(Parent)
     resize(194, 100);
     hide();
     connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* Now) { FocusChanged(Now); });
+            GuardedSlot([this](QWidget*, QWidget* Now) { FocusChanged(Now); }));
 }
 
 void TRadioPanel::SetBevelInner(TBevelCut Value)
@@ -91,13 +92,15 @@ void TRadioPanel::FocusChanged(QWidget* Now)
 
 void TRadioPanel::paintEvent(QPaintEvent*)
 {
-    QPainter Painter(this);
-    QRect Box = rect();
-    Painter.fillRect(Box, ColorToQColor(FColor));
-    DrawBevel(Painter, Box, FBevelOuter);
-    const int Border = qMin(FBorderWidth, qMax(Box.width(), Box.height()));
-    Box.adjust(Border, Border, -Border, -Border);
-    DrawBevel(Painter, Box, FBevelInner);
+    Guarded([this] {
+        QPainter Painter(this);
+        QRect Box = rect();
+        Painter.fillRect(Box, ColorToQColor(FColor));
+        DrawBevel(Painter, Box, FBevelOuter);
+        const int Border = qMin(FBorderWidth, qMax(Box.width(), Box.height()));
+        Box.adjust(Border, Border, -Border, -Border);
+        DrawBevel(Painter, Box, FBevelInner);
+    });
 }
 
 // A raised bevel is light at the top and left and dark at the bottom and right; a lowered

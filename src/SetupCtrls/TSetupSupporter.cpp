@@ -14,6 +14,7 @@
 #include "Anchors.h"
 #include "Application.h"
 #include "Errors.h"
+#include "Guard.h"
 #include "LLLVLRWDM.h"
 #include "Property.h"
 
@@ -99,14 +100,14 @@ void TSetupSupporter::CreateWindows()
     FHelpForm = new THelpForm(Main, HelpDocument());
     FTechForm = new TTechForm(Main, TechSupportText());
     connect(FTechForm->CloseButton, &QPushButton::clicked, this,
-            [this, Button = FTechForm->CloseButton] { CloseButtonClick(Button); });
+            GuardedSlot([this, Button = FTechForm->CloseButton] { CloseButtonClick(Button); }));
 
     bool CardFound = true;
     if (OnGetCardString) {
         CreateDisplayPCICommand(Main);
         FPCIForm = new TPCIForm(Main, CardName());
         connect(FPCIForm->CloseButton, &QPushButton::clicked, this,
-                [this, Button = FPCIForm->CloseButton] { CloseButtonClick(Button); });
+                GuardedSlot([this, Button = FPCIForm->CloseButton] { CloseButtonClick(Button); }));
         CardFound = ListCards();
         FPCIForm->show();
     }
@@ -216,7 +217,7 @@ void TSetupSupporter::StopCalibration()
             disconnect(Button, &QPushButton::clicked, nullptr, nullptr);
             if (OnStartButtonClick)
                 connect(Button, &QPushButton::clicked, this,
-                        [Handler = OnStartButtonClick, Button] { Handler(Button); });
+                        GuardedSlot([Handler = OnStartButtonClick, Button] { Handler(Button); }));
             Button->setText(QStringLiteral("Start"));
         }
     }
@@ -237,14 +238,7 @@ void TSetupSupporter::DisplayPCIClick(QObject*)
 
 void TSetupSupporter::timerEvent(QTimerEvent*)
 {
-    try {
-        TimerTick();
-    } catch (const std::exception& Error) {
-        if (TApplication* Application = TApplication::Instance())
-            Application->HandleException(this, Error);
-        else
-            qWarning("%s", Error.what());
-    }
+    Guarded([this] { TimerTick(); });
 }
 
 int TSetupSupporter::StartTimer(int Interval)
@@ -314,7 +308,8 @@ void TSetupSupporter::CreateDisplayPCICommand(QWidget* Main)
                                            + QStringLiteral(" Cards Installed"),
                                        File);
         DisplayPCI->setObjectName(QStringLiteral("DisplayPCI"));
-        connect(DisplayPCI, &QAction::triggered, this, [this, DisplayPCI] { DisplayPCIClick(DisplayPCI); });
+        connect(DisplayPCI, &QAction::triggered, this,
+                GuardedSlot([this, DisplayPCI] { DisplayPCIClick(DisplayPCI); }));
         File->insertAction(File->actions().value(0), DisplayPCI);
         return;
     }
@@ -325,6 +320,8 @@ bool TSetupSupporter::ListCards()
     LLLVLRWDM::LoadDriver();
     // Without the library or its card count there is no card to list.
     const qint32 Count = LLLVLRWDM::GetNumCards ? LLLVLRWDM::GetNumCards() : 0;
+    // A faulty driver's answers bound no work, so the listing does.
+    const qint32 Listed = qMin(Count, qint32(MaxListedCards));
     QPlainTextEdit* Memo = FPCIForm->PCIMemo;
     bool Found = false;
     if (Count > 0) {
@@ -332,8 +329,8 @@ bool TSetupSupporter::ListCards()
         // The handler may unassign itself while it is asked.
         const TPCIEvent GetCardString = OnGetCardString;
         static const QRegularExpression LineBreak(QStringLiteral("\r\n|\r|\n"));
-        for (qint32 Index = 0; Index < Count; ++Index) {
-            const QString Text = GetCardString(this, Index);
+        for (qint32 Index = 0; Index < Listed; ++Index) {
+            const QString Text = GetCardString(this, Index).left(MaxCardTextLength);
             if (Text.isEmpty())
                 continue;
             for (const QString& Line : Text.split(LineBreak))

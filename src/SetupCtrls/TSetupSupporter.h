@@ -48,6 +48,10 @@ class TSetupSupporter : public QObject {
 public:
     // Entries of a calibration run are counted in eight bits.
     static constexpr int MaxChannelControls = 256;
+    // A PC/104 stack holds a handful of cards; the listing asks for no more than this many
+    // and keeps no more of each card's text.
+    static constexpr int MaxListedCards = 64;
+    static constexpr int MaxCardTextLength = 4096;
 
     explicit TSetupSupporter(QObject* Owner = nullptr);
     ~TSetupSupporter() override;

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "ExactClass.h"
+#include "Guard.h"
 #include "Property.h"
 #include "Rounding.h"
 #include "TRadioPanel.h"
@@ -116,7 +117,7 @@ void TTwoJumper::mouseReleaseEvent(QMouseEvent* Event)
     const bool Clicked = FPressed && rect().contains(Event->position().toPoint());
     FPressed = false;
     if (Clicked)
-        Click();
+        Guarded([this] { Click(); });
 }
 
 // The second press of a double click is no click of its own, so a double click toggles once.
@@ -133,19 +134,21 @@ void TTwoJumper::Click()
 
 void TTwoJumper::paintEvent(QPaintEvent*)
 {
-    if (ExchangePendingSize())
-        return;
-    SizeDrawBitmap();
-    if (!FDrawBitmap.isNull()) {
-        QPainter Painter(&FDrawBitmap);
-        DrawBackground(Painter);
-        DrawBody(Painter);
-        DrawPins(Painter);
-        Painter.end();
-        TurnInto();
-        QPainter(this).drawImage(0, 0, FTurnedBitmap);
-    }
-    FPainted = true;
+    Guarded([this] {
+        if (ExchangePendingSize())
+            return;
+        SizeDrawBitmap();
+        if (!FDrawBitmap.isNull()) {
+            QPainter Painter(&FDrawBitmap);
+            DrawBackground(Painter);
+            DrawBody(Painter);
+            DrawPins(Painter);
+            Painter.end();
+            TurnInto();
+            QPainter(this).drawImage(0, 0, FTurnedBitmap);
+        }
+        FPainted = true;
+    });
 }
 
 // A size given before the first paint is already the size in the final direction. Once

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "Guard.h"
 #include "Rounding.h"
 
 namespace {
@@ -32,10 +33,12 @@ public:
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override
     {
-        if (Watched == FControl && Event->type() == QEvent::ParentChange)
-            WatchParent();
-        else if (Watched == FParent && Event->type() == QEvent::Resize)
-            FollowParent();
+        Guarded([&] {
+            if (Watched == FControl && Event->type() == QEvent::ParentChange)
+                WatchParent();
+            else if (Watched == FParent && Event->type() == QEvent::Resize)
+                FollowParent();
+        });
         return false;
     }
 

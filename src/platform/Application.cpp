@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "Guard.h"
+
 TApplication::TApplication(int& Argc, char** Argv) : QApplication(Argc, Argv)
 {
     // Card pages name the classic desktop fonts; these stand in with close metrics, so
@@ -41,18 +43,6 @@ void TApplication::HandleException(QObject*, const std::exception& Error)
     QMessageBox::critical(activeWindow(), applicationName(), QString::fromUtf8(Error.what()));
 }
 
-bool TApplication::notify(QObject* Receiver, QEvent* Event)
-{
-    try {
-        return QApplication::notify(Receiver, Event);
-    } catch (const std::exception& Error) {
-        HandleException(Receiver, Error);
-    } catch (...) {
-        HandleException(Receiver, std::runtime_error("Unknown error"));
-    }
-    return false;
-}
-
 bool TApplication::PaintPending()
 {
     // A shown window is painted as soon as the window system exposes it.
@@ -73,11 +63,7 @@ void TApplication::Idle()
     bool Done = true;
     // The handler may unassign itself, so it runs from a copy.
     const TIdleEvent Handler = OnIdle;
-    try {
-        Handler(this, Done);
-    } catch (const std::exception& Error) {
-        HandleException(this, Error);
-    }
+    Guarded([&] { Handler(this, Done); });
     FIdleRunning = false;
     if (!Done)
         QTimer::singleShot(0, this, [] {});

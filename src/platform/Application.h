@@ -8,9 +8,8 @@
 #include "Events.h"
 
 // The application object: raises OnIdle whenever the message loop finds nothing waiting
-// and no shown window waits for its first paint, and catches every error that a handler,
-// timer tick or paint raises before it can reach Qt's event machinery, shows its text and
-// carries on.
+// and no shown window waits to be painted, and shows the errors that the guard of every
+// entry from Qt (Guard.h) catches.
 class TApplication : public QApplication {
     Q_OBJECT
 
@@ -23,8 +22,6 @@ public:
 
     // Shows the error's text in a message box; the program then goes on.
     void HandleException(QObject* Sender, const std::exception& Error);
-
-    bool notify(QObject* Receiver, QEvent* Event) override;
 
     TIdleEvent OnIdle;
 

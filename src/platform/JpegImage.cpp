@@ -8,8 +8,9 @@
 
 namespace {
 
-// Pictures larger than this are refused rather than allocated.
-constexpr JDIMENSION MaxSide = 16384;
+// Pictures of more pixels than this (256 MB decoded) are refused before anything of their
+// size is allocated; the photograph fits many times over.
+constexpr quint64 MaxPixels = 64ull * 1024 * 1024;
 
 struct TJpegError {
     jpeg_error_mgr Manager;
@@ -44,8 +45,11 @@ bool DecodeInto(const unsigned char* Bytes, unsigned long Size, QImage* Image)
     jpeg_create_decompress(&Info);
     jpeg_mem_src(&Info, Bytes, Size);
     jpeg_read_header(&Info, TRUE);
-    if (Info.image_width == 0 || Info.image_height == 0 || Info.image_width > MaxSide
-        || Info.image_height > MaxSide || Info.num_components > 3) {
+    // Arithmetic decoding supplies zeros at a marker by design, so a scan cut short there
+    // cannot be told from a complete one: such pictures are refused as possibly damaged.
+    if (Info.image_width == 0 || Info.image_height == 0
+        || quint64(Info.image_width) * Info.image_height > MaxPixels || Info.num_components > 3
+        || Info.arith_code) {
         jpeg_destroy_decompress(&Info);
         return false;
     }

@@ -10,7 +10,7 @@
 
 #include "Application.h"
 #include "AsciiChars.h"
-#include "TSetupSupporter.h"
+#include "Guard.h"
 
 namespace {
 
@@ -18,6 +18,10 @@ namespace {
 constexpr int FirstAddressBit = 3;
 constexpr int LastAddressBit = 9;
 constexpr quint32 AddressMask = 0x3F8;
+// The card page gives the edit no length limit. An address has three digits; this bound
+// leaves room for any padding a person would type or paste, while a pasted megabyte can
+// neither fill the edit's undo history nor stall its layout.
+constexpr int MaxBaseTextLength = 1024;
 
 // A form description gives font sizes in points; these labels were laid out in pixels.
 void SetPixelHeight(std::initializer_list<QLabel*> Labels, int Pixels)
@@ -96,20 +100,21 @@ TMainForm::TMainForm(QWidget* Parent) : QMainWindow(Parent)
         Jumper->OnClick = std::bind_front(&TMainForm::TwoJumperClick, this);
     // A box reports every change of its state, by the user or from code.
     for (QCheckBox* Box : FilterChecksByName())
-        connect(Box, &QCheckBox::toggled, this, [this, Box] { FilterCheckClick(Box); });
+        connect(Box, &QCheckBox::toggled, this, GuardedSlot([this, Box] { FilterCheckClick(Box); }));
 
+    BaseEdit->setMaxLength(MaxBaseTextLength);
     BaseEdit->installEventFilter(this);
-    connect(BaseEdit, &QLineEdit::textChanged, this, [this] { BaseEditChange(BaseEdit); });
+    connect(BaseEdit, &QLineEdit::textChanged, this, GuardedSlot([this] { BaseEditChange(BaseEdit); }));
 
     // The list reports the user's choices and typing, never a selection made from code.
     // Its selection follows the typed text exactly, so no inline completion may put an
     // item's text into the field without selecting the item.
     IRQBox->setCompleter(nullptr);
-    connect(IRQBox, &QComboBox::activated, this, [this] { IRQBoxChange(IRQBox); });
-    connect(IRQBox->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& Text) {
+    connect(IRQBox, &QComboBox::activated, this, GuardedSlot([this] { IRQBoxChange(IRQBox); }));
+    connect(IRQBox->lineEdit(), &QLineEdit::textEdited, this, GuardedSlot([this](const QString& Text) {
         SelectIRQItemByText(Text);
         IRQBoxChange(IRQBox);
-    });
+    }));
 
     SetSup = new TSetupSupporter(this);
     SetSup->setObjectName(QStringLiteral("SetSup"));
@@ -120,19 +125,23 @@ TMainForm::TMainForm(QWidget* Parent) : QMainWindow(Parent)
     SetSup->SetChannels(0);
     SetSup->SetChangeButtons(true);
 
-    connect(Exit2, &QAction::triggered, this, [this] { Exit2Click(Exit2); });
+    connect(Exit2, &QAction::triggered, this, GuardedSlot([this] { Exit2Click(Exit2); }));
     connect(Howtousethisprogram1, &QAction::triggered, this,
-            [this] { Howtousethisprogram1Click(Howtousethisprogram1); });
+            GuardedSlot([this] { Howtousethisprogram1Click(Howtousethisprogram1); }));
     connect(TechnicalSupport1, &QAction::triggered, this,
-            [this] { TechnicalSupport1Click(TechnicalSupport1); });
+            GuardedSlot([this] { TechnicalSupport1Click(TechnicalSupport1); }));
 
     FormCreate(this);
 }
 
 void TMainForm::FormCreate(QObject*)
 {
+    // A supporter deleted before the first idle moment leaves nothing to do.
     if (TApplication* Application = TApplication::Instance())
-        Application->OnIdle = std::bind_front(&TSetupSupporter::ApplicationIdle, SetSup);
+        Application->OnIdle = [Supporter = SetSup](QObject* Sender, bool& Done) {
+            if (Supporter)
+                Supporter->ApplicationIdle(Sender, Done);
+        };
 }
 
 void TMainForm::Exit2Click(QObject*)
@@ -142,13 +151,13 @@ void TMainForm::Exit2Click(QObject*)
 
 void TMainForm::Howtousethisprogram1Click(QObject*)
 {
-    if (THelpForm* Help = SetSup->HelpForm())
+    if (THelpForm* Help = SetSup ? SetSup->HelpForm() : nullptr)
         Help->show();
 }
 
 void TMainForm::TechnicalSupport1Click(QObject*)
 {
-    if (TTechForm* Tech = SetSup->TechForm())
+    if (TTechForm* Tech = SetSup ? SetSup->TechForm() : nullptr)
         Tech->show();
 }
 
@@ -157,7 +166,15 @@ bool TMainForm::eventFilter(QObject* Watched, QEvent* Event)
 {
     if (Watched != BaseEdit || Event->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(Watched, Event);
-    const QKeyEvent& Key = *static_cast<QKeyEvent*>(Event);
+    // A key whose handler failed types nothing.
+    bool Filtered = true;
+    Guarded([&] { Filtered = FilterBaseEditKey(*static_cast<QKeyEvent*>(Event)); });
+    return Filtered;
+}
+
+// True when the key is handled here and must not reach the edit.
+bool TMainForm::FilterBaseEditKey(const QKeyEvent& Key)
+{
     if (!TypesCharacters(Key))
         return false;
     QString Typed;

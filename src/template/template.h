@@ -3,12 +3,14 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
+#include "TSetupSupporter.h"
 #include "ui_template.h"
 
 class QCheckBox;
+class QKeyEvent;
 class QLabel;
-class TSetupSupporter;
 class TTwoJumper;
 
 // The main window of the card page: its components come from the card page description;
@@ -19,8 +21,9 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
 public:
     explicit TMainForm(QWidget* Parent = nullptr);
 
-    // Not a widget, so made here with the values the card page stores for it.
-    TSetupSupporter* SetSup = nullptr;
+    // Not a widget, so made here with the values the card page stores for it. Watched, as a
+    // card page may delete it.
+    QPointer<TSetupSupporter> SetSup;
 
     // Hooks the application's idle event to the supporter, which then does its start-up work.
     void FormCreate(QObject* Sender);
@@ -49,6 +52,7 @@ protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
+    bool FilterBaseEditKey(const QKeyEvent& Key);
     void AddressJumperClick(QObject* Sender);
     void SetBaseText(const QString& Text);
     void SelectIRQItemByText(const QString& Text);

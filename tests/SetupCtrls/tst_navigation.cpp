@@ -55,6 +55,7 @@ private slots:
     void startMessageOpensFirstPinned();
     void boardWithoutMenu();
     void existingGroupIsUsed();
+    void deletedComponentsAreMissing();
 
 private:
     void ShowPage(TTestPage* Shown);
@@ -223,6 +224,36 @@ void TestNavigation::existingGroupIsUsed()
              QStringList({"&File", "&Settings", "&Calibration", "&Options", "&Help"}));
     QCOMPARE(Captions(Group(Page->Menu, "&Settings")->actions()),
              QStringList({"&Alpha", "&Beta", "&Linked"}));
+}
+
+// Components that a card page deletes at run time: references to them find nothing.
+void TestNavigation::deletedComponentsAreMissing()
+{
+    // The circle behind a menu entry: Next from the circle before it leads nowhere.
+    delete Page->Beta;
+    Page->Alpha->MouseEnter(false);
+    Page->Alpha->Popup()->NextButton->click();
+    QVERIFY(!Page->Alpha->Popup()->isVisible());
+    Entry(Page->Menu, "&Settings", "&Beta")->trigger();
+    Page->Linked0->MouseEnter(false);
+    Page->Linked0->Popup()->PreviousButton->click();
+    QVERIFY(!Page->Linked0->Popup()->isVisible());
+
+    // The board's first circle: the start message opens nothing.
+    delete Page->Alpha;
+    QVERIFY(!Page->Board->First());
+    TMessageEvent Start(WM_BOARDSTART);
+    QVERIFY(QApplication::sendEvent(Page->Board, &Start));
+
+    // The menu bar: circles and board go on without it.
+    delete Page->Menu;
+    QVERIFY(!Page->Board->Menu());
+    QVERIFY(!Page->Linked0->BoardMenu());
+    Page->Linked0->MenuEntryClick(nullptr);
+    QVERIFY(Page->Linked0->Popup()->isVisible());
+    QVERIFY(Page->Linked0->Pinned());
+    Page->Linked0->Popup()->NextButton->click();
+    QVERIFY(Page->Linked0->Popup()->isVisible());
 }
 
 QTEST_MAIN(TestNavigation)

@@ -3,9 +3,15 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cstdio>
+#include <cstdlib>
+
+#include <jpeglib.h>
+
 #include "Anchors.h"
 #include "Application.h"
 #include "Colors.h"
+#include "Guard.h"
 #include "JpegWriter.h"
 #include "JpegImage.h"
 #include "Rounding.h"
@@ -25,14 +31,46 @@ QByteArray MakeJpeg(int Width, int Height)
     return EncodeProgressiveJpeg(Ramp, 95);
 }
 
-// Throws from its event handler, as a faulty handler would.
+// The same ramp, sequential and arithmetic-coded, as another encoder could write it.
+QByteArray MakeArithmeticJpeg(int Width, int Height)
+{
+    jpeg_compress_struct Info;
+    jpeg_error_mgr Errors;
+    Info.err = jpeg_std_error(&Errors);
+    jpeg_create_compress(&Info);
+    unsigned char* Buffer = nullptr;
+    unsigned long Size = 0;
+    jpeg_mem_dest(&Info, &Buffer, &Size);
+    Info.image_width = JDIMENSION(Width);
+    Info.image_height = JDIMENSION(Height);
+    Info.input_components = 1;
+    Info.in_color_space = JCS_GRAYSCALE;
+    jpeg_set_defaults(&Info);
+    Info.arith_code = TRUE;
+    jpeg_start_compress(&Info, TRUE);
+    QByteArray Row(Width, '\0');
+    for (int X = 0; X < Width; ++X)
+        Row[X] = char(X * 255 / (Width - 1));
+    while (Info.next_scanline < Info.image_height) {
+        JSAMPROW Line = reinterpret_cast<JSAMPROW>(Row.data());
+        jpeg_write_scanlines(&Info, &Line, 1);
+    }
+    jpeg_finish_compress(&Info);
+    jpeg_destroy_compress(&Info);
+    const QByteArray Data(reinterpret_cast<const char*>(Buffer), qsizetype(Size));
+    std::free(Buffer);
+    return Data;
+}
+
+// Its event handler fails, as a faulty handler would, under the guard of every entry.
 class TThrowingObject : public QObject {
 public:
     bool event(QEvent* Event) override
     {
-        if (Event->type() == QEvent::User)
-            throw std::runtime_error("Handler failed");
-        return QObject::event(Event);
+        if (Event->type() != QEvent::User)
+            return QObject::event(Event);
+        Guarded([] { throw std::runtime_error("Handler failed"); });
+        return true;
     }
 };
 
@@ -128,6 +166,18 @@ void TestPlatform::rejectsBadJpeg_data()
     QByteArray Huge = Good;
     Huge.replace(Frame + 5, 4, QByteArray("\xFF\xF0\xFF\xF0", 4));
     QTest::newRow("huge size") << Huge;
+    // One pixel more than 64 megapixels: refused from the header.
+    QByteArray OverLimit = Good;
+    OverLimit.replace(Frame + 5, 4, QByteArray("\x20\x00\x20\x01", 4));
+    QTest::newRow("over 64 megapixels") << OverLimit;
+    // Arithmetic decoding reads a marker as zeros, so data cut short and closed with an end
+    // marker would decode as a picture; such data is refused whole.
+    const QByteArray Arithmetic = MakeArithmeticJpeg(64, 64);
+    QVERIFY(Arithmetic.startsWith("\xFF\xD8") && Arithmetic.contains("\xFF\xC9"));
+    QTest::newRow("arithmetic-coded") << Arithmetic;
+    QTest::newRow("arithmetic-coded, cut short and closed")
+        << Arithmetic.left(Arithmetic.size() / 2) + QByteArray("\xFF\xD9", 2);
+    QTest::newRow("cut short and closed") << Good.left(Good.size() / 2) + QByteArray("\xFF\xD9", 2);
 }
 
 void TestPlatform::rejectsBadJpeg()

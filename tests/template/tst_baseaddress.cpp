@@ -135,7 +135,9 @@ void TestBaseAddress::textsReadAsAddresses_data()
     QTest::newRow("prefix") << "0x2A8" << "0x2A8" << At300 << 1;
     QTest::newRow("other digits") << "\u0663\u0660\u0660" << "\u0663\u0660\u0660" << At300 << 1;
     QTest::newRow("equal text") << "300" << "300" << At300 << 0;
-    QTest::newRow("no length limit") << QString(40000, u'0') + "2A8" << "2A8" << "0101010" << 2;
+    QTest::newRow("padded to the bound") << QString(1021, u'0') + "2A8" << "2A8" << "0101010" << 2;
+    // Cut to its first 1024 characters, all zeros.
+    QTest::newRow("beyond the bound") << QString(40000, u'0') + "2A8" << "0" << "1111111" << 2;
 }
 
 void TestBaseAddress::textsReadAsAddresses()

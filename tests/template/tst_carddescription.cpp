@@ -98,8 +98,9 @@ void TestCardDescription::components_data()
 
     Row("Label10", "QLabel", "BasePanel", {88, 0, 49, 17},
         {{"text", "ADDR"}, {"alignment", Alignment(Qt::AlignHCenter | Qt::AlignBottom)}});
+    // Stored without a length limit; the program sets a bound far beyond any address.
     Row("BaseEdit", "QLineEdit", "BasePanel", {24, 60, 41, 21},
-        {{"text", "300"}, {"maxLength", std::numeric_limits<int>::max()}});
+        {{"text", "300"}, {"maxLength", 1024}});
 
     // IRQ jumpers by position from the top, each with the label beside it.
     const QList<std::tuple<int, const char*, int, const char*>> IRQRows{

@@ -27,6 +27,7 @@ private slots:
     void startsAsStored();
     void helpCommandsWaitForTheStartUpWork();
     void exitClosesTheWindow();
+    void deletedSupporterIsMissing();
 };
 
 void TestMainForm::startsAsStored()
@@ -83,6 +84,21 @@ void TestMainForm::exitClosesTheWindow()
     QVERIFY(QTest::qWaitForWindowExposed(&Form));
     Form.Exit2->trigger();
     QVERIFY(!Form.isVisible());
+}
+
+// A card page that deletes the supporter before the first idle moment: the start-up work
+// and the help commands find nothing to do.
+void TestMainForm::deletedSupporterIsMissing()
+{
+    TMainForm Form;
+    Form.show();
+    delete Form.SetSup;
+    WaitIdle(50);
+    Form.Howtousethisprogram1->trigger();
+    Form.TechnicalSupport1->trigger();
+    QCOMPARE(HelpWindows(), 0);
+    QVERIFY(!Form.findChild<QLabel*>(QStringLiteral("HeaderLabel")));
+    TApplication::Instance()->OnIdle = nullptr;
 }
 
 int main(int Argc, char** Argv)
